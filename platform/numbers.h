@@ -1,0 +1,157 @@
+// Number rules shared by every procedure: single-precision stores, floor,
+// halves-to-even rounding, the whole-number mod, 16-bit conversion and RGB.
+//
+// Failure is represented by NaN: a `Num` that is NaN means "this statement
+// failed". Every operation below turns a non-finite result into NaN, checks
+// its divisor and its domain explicitly, and passes NaN on, so a failure
+// anywhere in a formula reaches the end of the statement.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace gc {
+
+// A packed colour: red + 256 * green + 65536 * blue.
+using Colour = std::int32_t;
+
+inline constexpr double kFailed = std::numeric_limits<double>::quiet_NaN();
+
+// A double-precision value of a formula under evaluation; NaN = failed.
+struct Num {
+  double v;
+  constexpr Num(double value) : v(value) {}  // NOLINT: literals and fields read as Num
+  bool failed() const { return std::isnan(v); }
+};
+
+// A result that overflowed or left the domain becomes a failure.
+inline Num Checked(double v) {
+  return std::isfinite(v) ? Num(v) : Num(kFailed);
+}
+
+inline Num operator+(Num a, Num b) { return Checked(a.v + b.v); }
+inline Num operator-(Num a, Num b) { return Checked(a.v - b.v); }
+inline Num operator-(Num a) { return Num(-a.v); }
+inline Num operator*(Num a, Num b) { return Checked(a.v * b.v); }
+// Division by zero fails, 0 / 0 included, whatever the dividend.
+inline Num operator/(Num a, Num b) {
+  return b.v == 0.0 ? Num(kFailed) : Checked(a.v / b.v);
+}
+
+inline Num Sin(Num a) { return Checked(std::sin(a.v)); }
+inline Num Cos(Num a) { return Checked(std::cos(a.v)); }
+inline Num Tan(Num a) { return Checked(std::tan(a.v)); }
+inline Num Atn(Num a) { return Checked(std::atan(a.v)); }
+inline Num Abs(Num a) { return Num(std::fabs(a.v)); }
+// Square root of a negative number fails.
+inline Num Sqr(Num a) { return a.v < 0.0 ? Num(kFailed) : Checked(std::sqrt(a.v)); }
+// a ^ b: a negative base needs a whole exponent, zero needs a non-negative
+// one; 0 ^ 0 = 1. A failed operand fails (pow(NaN, 0) would be 1).
+inline Num Pow(Num a, Num b) {
+  if (a.failed() || b.failed()) return Num(kFailed);
+  if (a.v < 0.0 && std::trunc(b.v) != b.v) return Num(kFailed);
+  if (a.v == 0.0 && b.v < 0.0) return Num(kFailed);
+  return Checked(std::pow(a.v, b.v));
+}
+// Int(x): the largest whole number not above x.
+inline Num Floor(Num a) { return Num(std::floor(a.v)); }
+
+// Rounds to the nearest whole number, halves to the even neighbour,
+// independently of the current floating-point rounding mode.
+inline double RoundHalfEven(double v) {
+  double r = std::floor(v);
+  double diff = v - r;
+  if (diff > 0.5 || (diff == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
+  return r;
+}
+
+// a mod b: both operands rounded halves-to-even first, the remainder taking
+// the sign of the left operand. A divisor that rounds to 0 fails.
+inline Num Mod(Num a, Num b) {
+  if (a.failed() || b.failed()) return Num(kFailed);
+  const double x = RoundHalfEven(a.v);
+  const double y = RoundHalfEven(b.v);
+  if (y == 0.0) return Num(kFailed);
+  return Num(std::fmod(x, y));
+}
+
+// Rounded to single precision, as every single-precision store is; a value
+// beyond the single range is an overflow.
+inline Num Sng(Num a) {
+  if (a.failed()) return a;
+  const float f = static_cast<float>(a.v);
+  return std::isfinite(f) ? Num(static_cast<double>(f)) : Num(kFailed);
+}
+
+// Conversion to a 16-bit whole number: halves to even; fails outside
+// -32768 to 32767.
+inline std::optional<std::int16_t> ToInt16(Num a) {
+  if (a.failed()) return std::nullopt;
+  const double r = RoundHalfEven(a.v);
+  if (r < -32768.0 || r > 32767.0) return std::nullopt;
+  return static_cast<std::int16_t>(r);
+}
+
+// RGB(red, green, blue): each channel converted to 16 bits, a channel above
+// 255 taken as 255. A negative channel is an invalid argument and fails, as
+// does a channel that does not convert.
+inline std::optional<Colour> RGB(Num red, Num green, Num blue) {
+  const auto r = ToInt16(red), g = ToInt16(green), b = ToInt16(blue);
+  if (!r || !g || !b || *r < 0 || *g < 0 || *b < 0) return std::nullopt;
+  auto sat = [](std::int16_t c) { return c > 255 ? 255 : static_cast<int>(c); };
+  return sat(*r) + 256 * sat(*g) + 65536 * sat(*b);
+}
+
+// ---------------------------------------------------------------------------
+// The failure policy.
+//
+// In a procedure that skips failures, every statement is written as
+//     Let(target, formula);      // or LetSng for a single-precision field
+// and a statement whose formula failed leaves its target unchanged; the
+// next statement runs either way.
+//
+// A procedure that passes failures on writes `target = Must(formula);`,
+// which throws RuntimeError; the nearest caller that skips catches it with
+// SkipFailure(...) and goes on with its next statement.
+
+// A run-time failure on its way to the nearest procedure that skips.
+struct RuntimeError : std::runtime_error {
+  int number;
+  RuntimeError(int num, const std::string& description)
+      : std::runtime_error(description), number(num) {}
+};
+
+// Error numbers of the platform's run-time report.
+inline constexpr int kErrOverflow = 6;
+inline constexpr int kErrSubscript = 9;
+inline constexpr int kErrPathFileAccess = 75;
+
+inline bool Let(double& target, Num value) {
+  if (value.failed()) return false;
+  target = value.v;
+  return true;
+}
+inline bool LetSng(double& target, Num value) { return Let(target, Sng(value)); }
+
+inline double Must(Num value) {
+  if (value.failed()) throw RuntimeError(kErrOverflow, "Overflow");
+  return value.v;
+}
+
+// Runs one statement of a procedure that skips failures: a RuntimeError
+// passed up from a called procedure abandons that procedure only.
+template <class Statement>
+bool SkipFailure(Statement&& statement) {
+  try {
+    statement();
+    return true;
+  } catch (const RuntimeError&) {
+    return false;
+  }
+}
+
+}  // namespace gc

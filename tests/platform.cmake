@@ -1,0 +1,6 @@
+add_executable(test_platform
+  platform/numbers_test.cpp
+  platform/rng_test.cpp
+)
+target_link_libraries(test_platform PRIVATE gc_platform GTest::gtest_main)
+gtest_discover_tests(test_platform)
