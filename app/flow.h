@@ -3,6 +3,10 @@
 // Form1's services, so the window and the headless renderer share it.
 #pragma once
 
+#include <cstddef>
+#include <string>
+#include <string_view>
+
 #include "app/form1.h"
 
 namespace gc {
@@ -14,6 +18,14 @@ void SavePictureFile(Form1& f);
 
 void Command5_Click(Form1& f);  // "repeat"
 void Command3_Click(Form1& f);  // "save on C:\wimgx"
-void Command2_Click(Form1& f);  // "exit"
+// "exit": asks the host to end the program at once (Form1::end_requested);
+// the host's event pump throws ProgramEnd when it returns into a picture.
+void Command2_Click(Form1& f);
+
+// Where the save writes: folder + imeslike + ".bmp".
+std::string SavePath(const Form1& f);
+// Number of UTF-8 characters in `utf8`, counting no further than
+// stop_after + 1; an invalid byte counts as one character.
+std::size_t CountCharacters(std::string_view utf8, std::size_t stop_after);
 
 }  // namespace gc

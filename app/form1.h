@@ -39,6 +39,14 @@ struct Form1 {
   Canvas Picture2{kCanvasWidth, kCanvasHeight};
   Canvas surface{kClientWidth, kClientHeight};  // the window's own client area
   Services os;
+
+  // Set by "exit"; the host's event pump then ends the program at once by
+  // throwing ProgramEnd out of the yield.
+  bool end_requested = false;
 };
+
+// Unwinds every unfinished procedure when the program ends mid-picture. Not a
+// RuntimeError, so no procedure that skips failures stops it.
+struct ProgramEnd {};
 
 }  // namespace gc
