@@ -1,0 +1,30 @@
+#include "app/qt_event_pump.h"
+
+#include <immintrin.h>
+
+#include <QCoreApplication>
+#include <QWidget>
+
+namespace gc {
+namespace {
+
+__attribute__((target("avx"))) void ZeroUpperAvx() { _mm256_zeroupper(); }
+
+}  // namespace
+
+void ClearUpperVectorState() {
+  if (__builtin_cpu_supports("avx")) ZeroUpperAvx();
+}
+
+void QtEventPump::DoEvents() {
+  const auto now = std::chrono::steady_clock::now();
+  if (view_ && view_->isVisible() && now - last_paint_ >= kRepaintInterval) {
+    view_->repaint();
+    last_paint_ = now;
+  }
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  ClearUpperVectorState();
+  if (form_ && form_->end_requested) throw ProgramEnd{};
+}
+
+}  // namespace gc
