@@ -22,15 +22,16 @@ void Place(QWidget* w, const ControlRect& r) { w->setGeometry(r.left, r.top, r.w
 
 }  // namespace
 
-void CanvasToImage(const Canvas& canvas, QImage& image) {
+void CanvasToImage(const Canvas& canvas, QImage& image, const QRect& area) {
   if (image.width() != canvas.width() || image.height() != canvas.height() ||
       image.format() != QImage::Format_RGB32)
     image = QImage(canvas.width(), canvas.height(), QImage::Format_RGB32);
-  const std::uint32_t* in = canvas.pixels();
-  for (int y = 0; y < canvas.height(); ++y) {
+  const QRect r = area.intersected(image.rect());
+  for (int y = r.top(); y <= r.bottom(); ++y) {
+    const std::uint32_t* in = canvas.pixels() + static_cast<size_t>(y) * canvas.width();
     auto* out = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
-    for (int x = 0; x < canvas.width(); ++x) {
-      const std::uint32_t v = *in++;
+    for (int x = r.left(); x <= r.right(); ++x) {
+      const std::uint32_t v = in[x];
       // 0xffRRGGBB from 0x??BBGGRR.
       out[x] = 0xFF000000u | ((v & 0xFFu) << 16) | (v & 0xFF00u) | ((v >> 16) & 0xFFu);
     }
@@ -50,9 +51,12 @@ CanvasView::CanvasView(const Canvas& canvas, QWidget* parent) : QWidget(parent),
   setFocusPolicy(Qt::StrongFocus);
 }
 
-void CanvasView::paintEvent(QPaintEvent*) {
-  CanvasToImage(canvas_, image_);
-  QPainter(this).drawImage(0, 0, image_);
+void CanvasView::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  for (const QRect& r : event->region()) {
+    CanvasToImage(canvas_, image_, r);
+    painter.drawImage(r.topLeft(), image_, r);
+  }
 }
 
 MainWindow::MainWindow(Form1& f) : f_(f) {
@@ -140,9 +144,14 @@ void MainWindow::SetBuilding(bool building) {
   save_->setEnabled(!building);
 }
 
-void MainWindow::paintEvent(QPaintEvent*) {
-  CanvasToImage(f_.surface, surface_image_);
-  QPainter(this).drawImage(0, 0, surface_image_);
+void MainWindow::paintEvent(QPaintEvent* event) {
+  // Only what is exposed: Picture1 covers most of the client area and is
+  // left out of the region.
+  QPainter painter(this);
+  for (const QRect& r : event->region()) {
+    CanvasToImage(f_.surface, surface_image_, r);
+    painter.drawImage(r.topLeft(), surface_image_, r);
+  }
 }
 
 void MainWindow::ReportRuntimeError(int number, const QString& description) {

@@ -20,9 +20,10 @@ inline constexpr ControlRect kCommand5Rect{656, 576, 73, 17};  // "repeat"
 inline constexpr ControlRect kCommand3Rect{616, 600, 113, 17};  // "save on C:\wimgx"
 inline constexpr ControlRect kCommand2Rect{696, 624, 33, 17};  // "exit"
 
-// Converts packed colours (red + 256 green + 65536 blue) into `image`
-// (Format_RGB32, resized as needed), ignoring whatever the top byte holds.
-void CanvasToImage(const Canvas& canvas, QImage& image);
+// Converts the packed colours (red + 256 green + 65536 blue) of `area` into
+// the same pixels of `image` (Format_RGB32, the canvas's size, made so if
+// needed), ignoring whatever the top byte holds.
+void CanvasToImage(const Canvas& canvas, QImage& image, const QRect& area);
 
 // A push button that also answers Enter and Return when focused.
 class FormButton final : public QPushButton {

@@ -58,6 +58,22 @@ void BM_PictureWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_PictureWindow)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
+// One throttled repaint of the whole window (both canvases converted and
+// drawn, then flushed); a picture pays this about every 16 ms.
+void BM_Repaint(benchmark::State& state) {
+  Host h;
+  QtEventPump events;
+  auto f = std::make_unique<Form1>(Services{h.clock, events, h.prompt, h.files, "/nonexistent/"});
+  MainWindow window(*f);
+  window.show();
+  QCoreApplication::processEvents();
+  for (auto _ : state) {
+    window.repaint();
+    QCoreApplication::processEvents();
+  }
+}
+BENCHMARK(BM_Repaint)->Unit(benchmark::kMicrosecond);
+
 // Console output plus the ratio of the two.
 class RatioReporter final : public benchmark::ConsoleReporter {
  public:
