@@ -370,15 +370,7 @@ TEST_F(Save, FileHoldsPicture1AndTheCountersEndPastTheirLoops) {
   EXPECT_TRUE(h.prompt.messages.empty());
 }
 
-// TODO(window): drop once the rasterizer has landed on this branch.
-bool CanvasDrawsLines() {
-  Canvas c(4, 4);
-  c.Line(0, 1, 3, 1, 0xFFFFFF);
-  return c.Point(1, 1) == 0xFFFFFF;
-}
-
 TEST_F(Save, ProgressMarkRestsAtTheEndOfTheStrip) {
-  if (!CanvasDrawsLines()) GTEST_SKIP() << "canvas lines not available yet";
   Form1& f = *h.form;
   SavePictureFile(f);
   const Canvas& s = f.surface;
@@ -423,9 +415,7 @@ TEST_F(Save, AnUnwritableFolderIsReportedAndTheProgramGoesOn) {
   EXPECT_NE(m.find(std::strerror(ENOTDIR)), std::string::npos) << m;
   EXPECT_TRUE(std::equal(before.begin(), before.end(), f.Picture1.pixels()));
   EXPECT_EQ(f.st.i, 701);  // the copy and its mark ran to the end first
-  if (CanvasDrawsLines()) {
-    EXPECT_EQ(f.surface.Point(731, 563), 0xFFFFFF);
-  }
+  EXPECT_EQ(f.surface.Point(731, 563), 0xFFFFFF);
   EXPECT_EQ(ReadFile(fs::path(h.folder).parent_path()), std::vector<std::uint8_t>({'n', 'o', 't', ' ', 'a', ' ', 'f', 'o', 'l', 'd', 'e', 'r'}));
 }
 
