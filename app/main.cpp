@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
   auto form = std::make_unique<gc::Form1>(
       gc::Services{clock, events, prompt, files, gc::DefaultSaveFolder()});
   gc::MainWindow window(*form);
-  events.Attach(form.get(), &window);
+  events.Attach(form.get(), [&window] { window.RepaintNow(); });
   prompt.SetParent(&window);
 
   window.show();

@@ -111,6 +111,7 @@ std::optional<int> MainWindow::Run(void (*handler)(Form1&)) {
   }
   SetBuilding(false);
   update();
+  picture1_->update();
   if (f_.end_requested) return 0;
   return std::nullopt;
 }
@@ -136,6 +137,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   f_.end_requested = true;
   event->accept();
   if (!building_) QCoreApplication::exit(0);
+}
+
+void MainWindow::RepaintNow() {
+  if (!isVisible()) return;
+  repaint();
+  picture1_->repaint();
 }
 
 void MainWindow::SetBuilding(bool building) {

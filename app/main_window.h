@@ -63,6 +63,10 @@ class MainWindow final : public QWidget {
   // program has to end.
   std::optional<int> Run(void (*handler)(Form1&));
 
+  // Paints both canvases to the screen now. Picture1 is a child widget with
+  // its own paint: repainting the window alone leaves it stale.
+  void RepaintNow();
+
   bool building() const { return building_; }
   CanvasView* picture1() const { return picture1_; }
   FormButton* repeat_button() const { return repeat_; }

@@ -3,7 +3,6 @@
 #include <immintrin.h>
 
 #include <QCoreApplication>
-#include <QWidget>
 
 namespace gc {
 namespace {
@@ -18,8 +17,8 @@ void ClearUpperVectorState() {
 
 void QtEventPump::DoEvents() {
   const auto now = std::chrono::steady_clock::now();
-  if (view_ && view_->isVisible() && now - last_paint_ >= kRepaintInterval) {
-    view_->repaint();
+  if (repaint_now_ && now - last_paint_ >= kRepaintInterval) {
+    repaint_now_();
     last_paint_ = now;
   }
   QCoreApplication::processEvents(QEventLoop::AllEvents);

@@ -4,11 +4,10 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 
 #include "app/form1.h"
 #include "platform/events.h"
-
-class QWidget;
 
 namespace gc {
 
@@ -16,11 +15,11 @@ class QtEventPump final : public EventPump {
  public:
   static constexpr std::chrono::milliseconds kRepaintInterval{16};
 
-  // `form` is watched for end_requested; `view` is repainted while a picture
-  // builds. Either may be null.
-  void Attach(const Form1* form, QWidget* view) {
+  // `form` is watched for end_requested (may be null); `repaint_now`
+  // brings the screen up to date with the canvases while a picture builds.
+  void Attach(const Form1* form, std::function<void()> repaint_now) {
     form_ = form;
-    view_ = view;
+    repaint_now_ = std::move(repaint_now);
   }
 
   // Throws ProgramEnd, after the events are handled, when the program has
@@ -29,7 +28,7 @@ class QtEventPump final : public EventPump {
 
  private:
   const Form1* form_ = nullptr;
-  QWidget* view_ = nullptr;
+  std::function<void()> repaint_now_;
   std::chrono::steady_clock::time_point last_paint_{};
 };
 

@@ -67,15 +67,15 @@ type_name "ana"
 wait_until 10 prompt_closed || fail "prompt stayed open after a valid name"
 wait_until 120 save_looks_enabled || fail "the picture never finished"
 
-# Save: the file holds exactly what Picture1 shows.
+# Save: the file holds exactly what Picture1 showed when it was clicked.
+shot "$work/first.png"
+crop "$work/first.png" 700 525 32 24 "$work/picture_first.png"
 click 672 608
 saved() { [[ -n $(find "$HOME/wimgx" -maxdepth 1 -name '*.bmp' 2>/dev/null) ]]; }
 wait_until 20 saved || fail "no file saved"
 mapfile -t files < <(find "$HOME/wimgx" -mindepth 1)
 [[ ${#files[@]} -eq 1 && ${files[0]} == *.bmp ]] || fail "unexpected files: ${files[*]}"
 wait_until 10 save_looks_enabled || fail "save did not finish"
-shot "$work/first.png"
-crop "$work/first.png" 700 525 32 24 "$work/picture_first.png"
 [[ $(differ "${files[0]}" "$work/picture_first.png") == 0 ]] || fail "saved file differs from the window"
 [[ $(identify -format '%wx%h' "${files[0]}") == 700x525 ]] || fail "saved file has the wrong size"
 

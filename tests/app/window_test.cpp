@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "app/flow.h"
 #include "app/main_window.h"
@@ -44,7 +46,7 @@ struct WindowHost {
         form(std::make_unique<Form1>(Services{clock, events, prompt, files, folder})),
         window(*form) {
     events.window = &window;
-    events.real.Attach(form.get(), &window);
+    events.real.Attach(form.get(), [this] { window.RepaintNow(); });
     window.show();
   }
   testing::TempDir tmp;
@@ -114,6 +116,36 @@ TEST(Window, PaintsTheCanvasesPixelForPixel) {
   EXPECT_EQ(shot.pixel(760, 660), qRgb(255, 0, 0));
   EXPECT_EQ(shot.pixel(2, 0), qRgb(0, 255, 0));
   EXPECT_EQ(shot.pixel(20, 560), qRgb(0, 0, 0));
+}
+
+// What the screen gets (the backing store), not a fresh render of the
+// widgets: a picture painted inside a handler must reach it, during the
+// scan's yields and when the handler ends.
+QImage OnScreen(MainWindow& w) {
+  QCoreApplication::processEvents();
+  return w.screen()->grabWindow(w.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage during_scan;
+void PaintAndYield(Form1& f) {
+  std::fill(f.Picture1.pixels(), f.Picture1.pixels() + 700 * 525, 0x00FF00u);  // green
+  f.surface.PSet(1, 1, 0xFFFFFF);
+  std::this_thread::sleep_for(QtEventPump::kRepaintInterval * 2);
+  f.os.events.DoEvents();
+  during_scan = OnScreen(*static_cast<MainWindow*>(QApplication::topLevelWidgets().value(0)));
+  std::fill(f.Picture1.pixels(), f.Picture1.pixels() + 700 * 525, 0xFF0000u);  // blue
+}
+
+TEST(Window, PicturesReachTheScreen) {
+  WindowHost h;
+  ASSERT_EQ(OnScreen(h.window).pixel(100, 100), qRgb(0, 0, 0));
+  EXPECT_EQ(h.window.Run(&PaintAndYield), std::nullopt);
+  const QImage after = OnScreen(h.window);
+  ASSERT_EQ(during_scan.size(), QSize(764, 665));
+  EXPECT_EQ(during_scan.pixel(100, 100), qRgb(0, 255, 0));
+  EXPECT_EQ(after.pixel(100, 100), qRgb(0, 0, 255));
+  EXPECT_EQ(after.pixel(1, 1), qRgb(255, 255, 255));
+  EXPECT_EQ(after.pixel(10, 10), qRgb(0, 0, 0));
 }
 
 TEST(Window, ButtonsWhileAPictureIsBuilt) {
