@@ -7,18 +7,6 @@
 
 namespace gc {
 
-static_assert(sizeof(wchar_t) == sizeof(std::uint32_t), "span fills use wmemset on 32-bit pixels");
-
-void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t c) {
-  // Short runs (outline pieces, small discs) are cheaper written in place
-  // than through a library call.
-  if (n <= 8) {
-    for (std::size_t k = 0; k < n; ++k) p[k] = c;
-    return;
-  }
-  std::wmemset(reinterpret_cast<wchar_t*>(p), static_cast<wchar_t>(c), n);
-}
-
 // ---------------------------------------------------------------- Line ----
 
 namespace {
@@ -77,6 +65,12 @@ constexpr double kFarLine = 1 << 24;
 void Painter::Line(double x1, double y1, double x2, double y2, std::uint32_t c) const {
   if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
   if (s_.width <= 0 || s_.height <= 0) return;
+  std::int64_t px1, py1, px2, py2;
+  PixelOf(x1, px1), PixelOf(y1, py1), PixelOf(x2, px2), PixelOf(y2, py2);
+  if (Inside(px1, py1) && Inside(px2, py2)) {  // the common case: nothing to clip
+    Walk(px1, py1, px2, py2, false, c);
+    return;
+  }
   // The pixels stay within a pixel of the real segment, so a segment that
   // misses the surface grown by two pixels paints nothing.
   const double lo_x = -2.0, lo_y = -2.0, hi_x = s_.width + 1.0, hi_y = s_.height + 1.0;
@@ -86,8 +80,8 @@ void Painter::Line(double x1, double y1, double x2, double y2, std::uint32_t c) 
   if (std::fabs(x1) > kFarLine || std::fabs(y1) > kFarLine || std::fabs(x2) > kFarLine ||
       std::fabs(y2) > kFarLine) {
     // Absurdly long: walk only the part near the surface, so the integer
-    // arithmetic below stays small. The coordinate on the cutting edge is
-    // set exactly (the parameter has lost too much precision for it).
+    // arithmetic stays small. The coordinate on the cutting edge is set
+    // exactly (the parameter has lost too much precision for it).
     const double ox = x1, oy = y1, dx = x2 - x1, dy = y2 - y1;
     const double edge_value[4] = {lo_x, hi_x, lo_y, hi_y};
     auto cut = [&](double t, int edge, double& x, double& y) {
@@ -97,10 +91,13 @@ void Painter::Line(double x1, double y1, double x2, double y2, std::uint32_t c) 
     };
     cut(t1, edge1, x2, y2);
     cut(t0, edge0, x1, y1);
+    PixelOf(x1, px1), PixelOf(y1, py1), PixelOf(x2, px2), PixelOf(y2, py2);
   }
-  std::int64_t px1 = 0, py1 = 0, px2 = 0, py2 = 0;
-  PixelOf(x1, px1), PixelOf(y1, py1), PixelOf(x2, px2), PixelOf(y2, py2);
+  Walk(px1, py1, px2, py2, true, c);
+}
 
+void Painter::Walk(std::int64_t px1, std::int64_t py1, std::int64_t px2, std::int64_t py2,
+                   bool clip, std::uint32_t c) const {
   // Step k = 0 .. n-1 along the major axis; the minor coordinate is rounded
   // from the exact line between the end pixels:
   //   minor(k) = m1 + sign(dm) * floor((2 k |dm| + n) / 2n).
@@ -113,33 +110,34 @@ void Painter::Line(double x1, double y1, double x2, double y2, std::uint32_t c) 
   if (n == 0) return;  // zero length, or the last point only
   const std::int64_t sa = a2 > a1 ? 1 : -1, sm = m2 >= m1 ? 1 : -1;
   const std::int64_t dm = std::abs(m2 - m1);
-  const std::int64_t a_size = x_major ? s_.width : s_.height;
-  const std::int64_t m_size = x_major ? s_.height : s_.width;
-  auto minor_at = [&](std::int64_t k) { return m1 + sm * FloorDiv(2 * k * dm + n, 2 * n); };
-
-  // Steps whose major coordinate is on the surface ...
-  std::int64_t k_lo, k_hi;
-  if (sa > 0) {
-    k_lo = std::max<std::int64_t>(0, -a1);
-    k_hi = std::min<std::int64_t>(n - 1, a_size - 1 - a1);
-  } else {
-    k_lo = std::max<std::int64_t>(0, a1 - (a_size - 1));
-    k_hi = std::min<std::int64_t>(n - 1, a1);
-  }
-  if (k_lo > k_hi) return;
-  // ... and whose minor coordinate is too (it is monotone in k).
-  if (sm > 0) {
-    k_lo = FirstTrue(k_lo, k_hi, [&](std::int64_t k) { return minor_at(k) >= 0; });
-    k_hi = FirstTrue(k_lo, k_hi, [&](std::int64_t k) { return minor_at(k) >= m_size; }) - 1;
-  } else {
-    k_lo = FirstTrue(k_lo, k_hi, [&](std::int64_t k) { return minor_at(k) < m_size; });
-    k_hi = FirstTrue(k_lo, k_hi, [&](std::int64_t k) { return minor_at(k) < 0; }) - 1;
-  }
-  if (k_lo > k_hi) return;
-
-  // Bresenham from k_lo on, with no bounds tests left.
   const std::int64_t two_dm = 2 * dm, two_n = 2 * n;
-  std::int64_t num = 2 * k_lo * dm + n;
+  std::int64_t k_lo = 0, k_hi = n - 1;
+  if (clip) {
+    const std::int64_t a_size = x_major ? s_.width : s_.height;
+    const std::int64_t m_size = x_major ? s_.height : s_.width;
+    auto minor_at = [&](std::int64_t k) { return m1 + sm * FloorDiv(k * two_dm + n, two_n); };
+    // Steps whose major coordinate is on the surface ...
+    if (sa > 0) {
+      k_lo = std::max<std::int64_t>(0, -a1);
+      k_hi = std::min<std::int64_t>(n - 1, a_size - 1 - a1);
+    } else {
+      k_lo = std::max<std::int64_t>(0, a1 - (a_size - 1));
+      k_hi = std::min<std::int64_t>(n - 1, a1);
+    }
+    if (k_lo > k_hi) return;
+    // ... and whose minor coordinate is too (it is monotone in k).
+    if (sm > 0) {
+      k_lo = FirstTrue(k_lo, k_hi, [&](std::int64_t k) { return minor_at(k) >= 0; });
+      k_hi = FirstTrue(k_lo, k_hi, [&](std::int64_t k) { return minor_at(k) >= m_size; }) - 1;
+    } else {
+      k_lo = FirstTrue(k_lo, k_hi, [&](std::int64_t k) { return minor_at(k) < m_size; });
+      k_hi = FirstTrue(k_lo, k_hi, [&](std::int64_t k) { return minor_at(k) < 0; }) - 1;
+    }
+    if (k_lo > k_hi) return;
+  }
+
+  // Bresenham from k_lo to k_hi, with no bounds tests left.
+  std::int64_t num = k_lo * two_dm + n;
   const std::int64_t minor = m1 + sm * (num / two_n);
   num %= two_n;
   const std::int64_t major = a1 + sa * k_lo;
@@ -147,16 +145,16 @@ void Painter::Line(double x1, double y1, double x2, double y2, std::uint32_t c) 
                              : s_.Row(static_cast<int>(major)) + minor;
   const std::ptrdiff_t step_major = x_major ? sa : sa * s_.stride;
   const std::ptrdiff_t step_minor = x_major ? sm * s_.stride : sm;
-  for (std::int64_t k = k_lo; k <= k_hi; ++k) {
+  for (std::int64_t left = k_hi - k_lo; left > 0; --left) {
     *p = c;
-    num += two_dm;
-    if (k == k_hi) break;  // no step beyond the last pixel (stays in bounds)
     p += step_major;
+    num += two_dm;
     if (num >= two_n) {
       num -= two_n;
       p += step_minor;
     }
   }
+  *p = c;  // the pointer never moves beyond the last pixel
 }
 
 // ----------------------------------------------------------------- Box ----
@@ -170,12 +168,19 @@ void Painter::Box(double x1, double y1, double x2, double y2, std::uint32_t c,
   Span(t, l, r, c);
   if (b == t) return;
   Span(b, l, r, c);
+  // The rows between: clipped once, then written directly.
   const std::int64_t y_from = std::max<std::int64_t>(t + 1, 0);
   const std::int64_t y_to = std::min<std::int64_t>(b - 1, s_.height - 1);
+  if (y_from > y_to) return;
+  const bool left_edge = l >= 0 && l < s_.width, right_edge = r >= 0 && r < s_.width && r != l;
+  const std::int64_t fl = std::max<std::int64_t>(l + 1, 0);
+  const std::int64_t fr = std::min<std::int64_t>(r - 1, s_.width - 1);
+  const bool inside = fill && fl <= fr;
   for (std::int64_t y = y_from; y <= y_to; ++y) {
-    Dot(l, y, c);
-    if (fill) Span(y, l + 1, r - 1, *fill);
-    if (r != l) Dot(r, y, c);
+    std::uint32_t* row = s_.Row(static_cast<int>(y));
+    if (left_edge) row[l] = c;
+    if (inside) FillPixels(row + fl, static_cast<std::size_t>(fr - fl + 1), *fill);
+    if (right_edge) row[r] = c;
   }
 }
 
@@ -187,42 +192,63 @@ namespace {
 class EllipseRows {
  public:
   EllipseRows(double cx, double cy, double rx, double ry, int width, int height)
-      : cx_(cx), cy_(cy), rx_(rx), ry_(ry), x_lo_(-4.0), x_hi_(width + 4.0) {
+      : cx_(cx), cy_(cy), rx_(rx), ry_(ry), inv_ry_(ry > 0 ? 1.0 / ry : 0.0), x_lo_(-4.0),
+        x_hi_(width + 4.0) {
+    // Rows and columns are clamped to a few pixels beyond the surface: far
+    // enough that the outline test of the visible rows is unchanged.
     const double y_lo = -4.0, y_hi = height + 4.0;
-    centre_x_ = ClampReal(std::floor(cx + 0.5), x_lo_, x_hi_);
-    const double top = std::ceil(cy - ry), bottom = std::floor(cy + ry);
-    if (top > bottom) {  // no pixel row within the extent: the centre's row
+    centre_x_ = FloorIn(cx + 0.5, x_lo_, x_hi_);
+    top_ = CeilIn(cy - ry, y_lo, y_hi);
+    bottom_ = FloorIn(cy + ry, y_lo, y_hi);
+    if (top_ > bottom_) {  // no pixel row within the extent: the centre's row
       flat_ = true;
-      top_ = bottom_ = static_cast<std::int64_t>(ClampReal(std::floor(cy + 0.5), y_lo, y_hi));
-    } else {
-      top_ = static_cast<std::int64_t>(ClampReal(top, y_lo, y_hi));
-      bottom_ = static_cast<std::int64_t>(ClampReal(bottom, y_lo, y_hi));
+      top_ = bottom_ = FloorIn(cy + 0.5, y_lo, y_hi);
     }
   }
   std::int64_t top() const { return top_; }
   std::int64_t bottom() const { return bottom_; }
 
-  // The span [l, r] of row y, or false when the row holds no pixel.
-  bool Row(std::int64_t y, std::int64_t& l, std::int64_t& r) const {
-    if (y < top_ || y > bottom_) return false;
-    double half = rx_;
-    if (!flat_ && ry_ > 0) {
-      const double q = (static_cast<double>(y) - cy_) / ry_;
+  // The spans [l[k], r[k]] of the rows y_first + k, k < count, all within
+  // top() .. bottom(). The rows are independent, so their square roots and
+  // divisions overlap (and vectorise).
+  void Spans(std::int64_t y_first, int count, std::int32_t* l, std::int32_t* r) const {
+    if (flat_ || ry_ == 0) {  // the single row, across the full width
+      for (int k = 0; k < count; ++k) Span(rx_, l[k], r[k]);
+      return;
+    }
+    // Branch-free passes over independent rows, so that the square roots,
+    // divisions and conversions run side by side (and vectorise).
+    double a[kChunk + 2], b[kChunk + 2];
+    const double y0 = static_cast<double>(y_first) - cy_;
+    for (int k = 0; k < count; ++k) {
+      const double q = (y0 + k) * inv_ry_;
       const double t = 1.0 - q * q;
-      half = t > 0 ? rx_ * std::sqrt(t) : 0.0;
+      const double half = rx_ * std::sqrt(t > 0 ? t : 0.0);
+      a[k] = ClampReal(cx_ - half, x_lo_, x_hi_);
+      b[k] = ClampReal(cx_ + half, x_lo_, x_hi_);
     }
-    const double a = std::ceil(cx_ - half), b = std::floor(cx_ + half);
-    if (a > b) {  // too thin to hold a pixel centre: the pixel under the centre
-      l = r = static_cast<std::int64_t>(centre_x_);
-    } else {
-      l = static_cast<std::int64_t>(ClampReal(a, x_lo_, x_hi_));
-      r = static_cast<std::int64_t>(ClampReal(b, x_lo_, x_hi_));
+    for (int k = 0; k < count; ++k) {
+      const auto ta = static_cast<std::int32_t>(a[k]), tb = static_cast<std::int32_t>(b[k]);
+      l[k] = ta + (static_cast<double>(ta) < a[k]);  // ceil
+      r[k] = tb - (static_cast<double>(tb) > b[k]);  // floor
     }
-    return true;
+    const auto centre = static_cast<std::int32_t>(centre_x_);
+    for (int k = 0; k < count; ++k) {
+      if (l[k] > r[k]) l[k] = r[k] = centre;  // too thin for a pixel centre
+    }
   }
 
+  static constexpr int kChunk = 128;
+
  private:
-  double cx_, cy_, rx_, ry_, x_lo_, x_hi_, centre_x_;
+  void Span(double half, std::int32_t& l, std::int32_t& r) const {
+    l = static_cast<std::int32_t>(CeilIn(cx_ - half, x_lo_, x_hi_));
+    r = static_cast<std::int32_t>(FloorIn(cx_ + half, x_lo_, x_hi_));
+    if (l > r) l = r = static_cast<std::int32_t>(centre_x_);  // too thin for a pixel centre
+  }
+
+  double cx_, cy_, rx_, ry_, inv_ry_, x_lo_, x_hi_;
+  std::int64_t centre_x_;
   bool flat_ = false;
   std::int64_t top_, bottom_;
 };
@@ -238,21 +264,22 @@ template <typename Emit>
 void ForEachEllipseRow(const EllipseRows& rows, int height, Emit&& emit) {
   const std::int64_t y_from = std::max<std::int64_t>(rows.top(), 0);
   const std::int64_t y_to = std::min<std::int64_t>(rows.bottom(), height - 1);
-  if (y_from > y_to) return;
-  std::int64_t pl = 0, pr = -1, l = 0, r = -1, nl = 0, nr = -1;
-  bool has_prev = rows.Row(y_from - 1, pl, pr);
-  rows.Row(y_from, l, r);
-  for (std::int64_t y = y_from; y <= y_to; ++y) {
-    const bool has_next = rows.Row(y + 1, nl, nr);
-    std::int64_t il = 1, ir = 0;
-    if (has_prev && has_next) {
-      il = std::max({l + 1, pl, nl});
-      ir = std::min({r - 1, pr, nr});
+  constexpr int kChunk = EllipseRows::kChunk;
+  // Spans of the rows first - 1 .. last + 1 of each chunk, at index y - first + 1.
+  std::int32_t l[kChunk + 2], r[kChunk + 2];
+  for (std::int64_t first = y_from; first <= y_to; first += kChunk) {
+    const std::int64_t last = std::min<std::int64_t>(first + kChunk - 1, y_to);
+    const std::int64_t lo = std::max(first - 1, rows.top()), hi = std::min(last + 1, rows.bottom());
+    rows.Spans(lo, static_cast<int>(hi - lo + 1), l + (lo - first + 1), r + (lo - first + 1));
+    for (std::int64_t y = first; y <= last; ++y) {
+      const std::int64_t k = y - first + 1;
+      std::int32_t il = 1, ir = 0;
+      if (y - 1 >= rows.top() && y + 1 <= rows.bottom()) {
+        il = std::max({l[k] + 1, l[k - 1], l[k + 1]});
+        ir = std::min({r[k] - 1, r[k - 1], r[k + 1]});
+      }
+      emit(y, l[k], r[k], il, ir);
     }
-    emit(y, l, r, il, ir);
-    has_prev = true;
-    pl = l, pr = r;
-    l = nl, r = nr;
   }
 }
 
@@ -262,17 +289,25 @@ void Painter::Ellipse(double cx, double cy, double rx, double ry, std::uint32_t 
                       std::optional<std::uint32_t> fill) const {
   if (!ValidEllipse(cx, cy, rx, ry) || s_.width <= 0 || s_.height <= 0) return;
   const EllipseRows rows(cx, cy, rx, ry, s_.width, s_.height);
-  ForEachEllipseRow(rows, s_.height,
-                    [&](std::int64_t y, std::int64_t l, std::int64_t r, std::int64_t il,
-                        std::int64_t ir) {
-                      if (il > ir) {
-                        Span(y, l, r, c);
-                        return;
-                      }
-                      Span(y, l, il - 1, c);
-                      if (fill) Span(y, il, ir, *fill);
-                      Span(y, ir + 1, r, c);
-                    });
+  const std::int32_t last = s_.width - 1;
+  // Rows are visible and spans lie within a few pixels of the surface: clip
+  // each row once, then write outline, inside, outline.
+  ForEachEllipseRow(rows, s_.height, [&](std::int64_t y, std::int32_t l, std::int32_t r,
+                                         std::int32_t il, std::int32_t ir) {
+    std::uint32_t* row = s_.Row(static_cast<int>(y));
+    const std::int32_t vl = std::max(l, 0), vr = std::min(r, last);
+    if (vl > vr) return;
+    if (il > ir) {
+      FillPixels(row + vl, static_cast<std::size_t>(vr - vl + 1), c);
+      return;
+    }
+    for (std::int32_t x = vl, e = std::min(il - 1, vr); x <= e; ++x) row[x] = c;
+    if (fill) {
+      const std::int32_t fl = std::max(il, vl), fr = std::min(ir, vr);
+      if (fl <= fr) FillPixels(row + fl, static_cast<std::size_t>(fr - fl + 1), *fill);
+    }
+    for (std::int32_t x = std::max(ir + 1, vl); x <= vr; ++x) row[x] = c;
+  });
 }
 
 void Painter::EllipseArc(double cx, double cy, double rx, double ry, double start, double end,

@@ -13,7 +13,9 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <cwchar>
 #include <optional>
 
 #include "platform/surface.h"
@@ -25,6 +27,20 @@ namespace gc {
 inline constexpr double kFarPixel = 1 << 28;
 
 inline double ClampReal(double v, double lo, double hi) { return v < lo ? lo : (v > hi ? hi : v); }
+
+// floor(v) and ceil(v) of v clamped to [lo, hi] (whole numbers within
+// +-2^62), by truncation: no library call, since the baseline x86-64
+// instruction set has no rounding instruction and these run once per row.
+inline std::int64_t FloorIn(double v, double lo, double hi) {
+  v = ClampReal(v, lo, hi);
+  const auto t = static_cast<std::int64_t>(v);
+  return static_cast<double>(t) > v ? t - 1 : t;
+}
+inline std::int64_t CeilIn(double v, double lo, double hi) {
+  v = ClampReal(v, lo, hi);
+  const auto t = static_cast<std::int64_t>(v);
+  return static_cast<double>(t) < v ? t + 1 : t;
+}
 
 // The pixel that real coordinate c falls in, clamped to +-kFarPixel.
 // Returns false for NaN or infinity. floor() by hand: the baseline x86-64
@@ -41,8 +57,16 @@ inline bool PixelOf(double c, std::int64_t& p) {
   return true;
 }
 
-// Writes n pixels of colour c from p on.
-void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t c);
+// Writes n pixels of colour c from p on. Short runs (outline pieces, small
+// discs) are cheaper written in place than through a library call.
+inline void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t c) {
+  static_assert(sizeof(wchar_t) == sizeof(std::uint32_t), "span fills use wmemset");
+  if (n <= 8) {
+    for (std::size_t k = 0; k < n; ++k) p[k] = c;
+    return;
+  }
+  std::wmemset(reinterpret_cast<wchar_t*>(p), static_cast<wchar_t>(c), n);
+}
 
 class Painter {
  public:
@@ -111,6 +135,11 @@ class Painter {
   int height() const { return s_.height; }
 
  private:
+  // The pixels of a line between end pixels, without the last; `clip` when
+  // the end pixels may lie outside the surface (within +-2^25).
+  void Walk(std::int64_t px1, std::int64_t py1, std::int64_t px2, std::int64_t py2, bool clip,
+            std::uint32_t c) const;
+
   Surface s_;
 };
 
