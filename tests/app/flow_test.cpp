@@ -269,7 +269,7 @@ TEST(FormLoad, GeneratorIsSeededFromTheNameBeforeTheFirstDraw) {
   testing::TempDir tmp;
   const std::string folder = (tmp.path() / "wimgx").string() + "/";
   LoggingHost morning("ana", 30000.25f, folder);
-  LoggingHost evening("naa", 80000.75f, folder);
+  LoggingHost evening("ana", 80000.75f, folder);
   Form_Load(*morning.form);
   Form_Load(*evening.form);
   const Form1& a = *morning.form;
