@@ -63,9 +63,6 @@ MainWindow::MainWindow(Form1& f) : f_(f) {
   setWindowTitle(QStringLiteral("Form1"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFixedSize(kClientWidth, kClientHeight);
-  // The "*" of each finished picture is printed on the client area; black
-  // on the black background would hide it.
-  f_.surface.fore_color = 0xFFFFFF;
 
   picture1_ = new CanvasView(f_.Picture1, this);
   Place(picture1_, kPicture1Rect);
