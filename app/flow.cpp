@@ -47,6 +47,27 @@ std::size_t CountCharacters(std::string_view utf8, std::size_t stop_after) {
   return count;
 }
 
+NameCheck CheckName(std::string_view utf8) {
+  NameCheck c;
+  c.length = CountCharacters(utf8, 100);
+  if (c.length > 100) {
+    c.ok = false;
+    c.too_long = true;
+    return c;
+  }
+  size_t pos = 0;
+  for (std::size_t k = 1; k <= c.length; ++k) {
+    const char32_t ch = NextChar(utf8, pos);
+    if (ch != U' ' && (ch < U'a' || ch > U'z')) {
+      c.ok = false;
+      c.position = k;
+      c.character = ch;
+      return c;
+    }
+  }
+  return c;
+}
+
 void Form_Load(Form1& f) {
   PictureState& s = f.st;
   f.rnd.Seed(f.os.clock.SecondsSinceMidnight());

@@ -24,6 +24,18 @@ void Command2_Click(Form1& f);
 
 // Where the save writes: folder + imeslike + ".bmp".
 std::string SavePath(const Form1& f);
+// What the name prompt accepts: at most 100 characters, each a to z or a
+// space. `position` (1-based) and `character` name the first offending
+// character; too_long is checked before any character is examined.
+struct NameCheck {
+  bool ok = true;
+  bool too_long = false;
+  std::size_t length = 0;     // characters, counted up to 101
+  std::size_t position = 0;   // of the first rejected character
+  char32_t character = 0;     // U+FFFD for an invalid UTF-8 byte
+};
+NameCheck CheckName(std::string_view utf8);
+
 // Number of UTF-8 characters in `utf8`, counting no further than
 // stop_after + 1; an invalid byte counts as one character.
 std::size_t CountCharacters(std::string_view utf8, std::size_t stop_after);
