@@ -1,8 +1,11 @@
 // Renders one picture per brush mode, headless and from fresh state, and
 // prints the time of the raster scan (RenderField) for each.
 //
-//   render_bench [repetitions]   best of N scans per name (default 3)
+//   render_bench [repetitions [NAME...]]  best of N scans per name (default 3),
+//                                for the fixed names or the given ones
 //   render_bench --find-names    lists the first lowercase name for each mode
+//   render_bench --bmp DIR NAME...  writes the complete picture of each name
+//                                   (start-up with that name) as DIR/NAME.bmp
 #include <algorithm>
 #include <ctime>
 #include <cstdint>
@@ -13,6 +16,8 @@
 #include <vector>
 
 #include "app/flow.h"
+#include "platform/bmp.h"
+#include <fstream>
 #include "params/params.h"
 #include "render/render.h"
 
@@ -193,10 +198,34 @@ int Run(int repetitions) {
   return failures == 0 ? 0 : 1;
 }
 
+int WriteBmps(const std::string& dir, int count, char** names) {
+  for (int k = 0; k < count; ++k) {
+    FixedClock clock;
+    NoEvents events;
+    ScriptedPrompt prompt({names[k]});
+    NoFiles files;
+    Form1 f(Services{clock, events, prompt, files, ""});
+    Form_Load(f);
+    const auto bytes = EncodeBmp(f.Picture1);
+    std::ofstream out(dir + "/" + names[k] + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    std::printf("%s: brush mode %.0f, pattern %.0f, shaping %.0f, index %.0f\n", names[k], f.st.nac,
+                f.st.tip1, f.st.tip2, f.st.tip3);
+    if (!out) return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 }  // namespace gc
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::strcmp(argv[1], "--find-names") == 0) return gc::FindNames();
-  return gc::Run(argc > 1 ? std::max(1, std::atoi(argv[1])) : 3);
+  if (argc > 2 && std::strcmp(argv[1], "--bmp") == 0) return gc::WriteBmps(argv[2], argc - 3, argv + 3);
+  const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+  if (argc > 2) {
+    for (int k = 2; k < argc; ++k) gc::TimeOne(argv[k], repetitions, 0, 0);
+    return 0;
+  }
+  return gc::Run(repetitions);
 }

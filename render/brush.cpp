@@ -4,6 +4,7 @@
 
 #include "render/modes.h"
 #include "render/render.h"
+#include "render/shared_trig.h"
 
 namespace gc {
 namespace {
@@ -73,9 +74,9 @@ void BrushStage(Form1& f) {
   double idx = 0;
   Let(idx, Floor(Mod(s.barva, 280) + s.pozic0));
   const Num r = s.r, fit = s.fit;
-  Let(s.ret, RampAt(s, idx, 1) * (Sin(r) + 1));
-  Let(s.grt, RampAt(s, idx, 2) * (Sin(fit) + 1));
-  Let(s.blt, RampAt(s, idx, 3) * (Cos(r) + 1));
+  Let(s.ret, RampAt(s, idx, 1) * (SinR(r) + 1));
+  Let(s.grt, RampAt(s, idx, 2) * (SinFit(fit) + 1));
+  Let(s.blt, RampAt(s, idx, 3) * (CosR(r) + 1));
 
   // 4. Offsets.
   const int mode = SelectRounded(s.nac, 18);
