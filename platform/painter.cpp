@@ -321,9 +321,21 @@ void Painter::Ellipse(double cx, double cy, double rx, double ry, std::uint32_t 
       const std::int32_t vl = std::max(l, 0), vr = std::min(r, last);
       if (vl > vr) return;
       std::uint32_t* row = s_.Row(static_cast<int>(y));
+      const std::int32_t fl = std::max(il, vl), fr = std::min(ir, vr);
+#if defined(__SSE2__)
+      // Most rows: outline pieces of at most four pixels at either end of a
+      // row at least four wide. Four outline pixels at each end, then the
+      // interior over them.
+      if (fl <= fr && fl - vl <= 4 && vr - fr <= 4 && vr - vl >= 3) {
+        const __m128i v = _mm_set1_epi32(static_cast<int>(c));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + vl), v);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + vr - 3), v);
+        FillPixels(row + fl, static_cast<std::size_t>(fr - fl + 1), inside);
+        return;
+      }
+#endif
       // The whole row in the outline colour, the interior over it.
       FillPixels(row + vl, static_cast<std::size_t>(vr - vl + 1), c);
-      const std::int32_t fl = std::max(il, vl), fr = std::min(ir, vr);
       if (fl <= fr) FillPixels(row + fl, static_cast<std::size_t>(fr - fl + 1), inside);
     });
     return;
