@@ -1,7 +1,7 @@
 // The canvas against QPainter on a QImage (RGB32, no antialiasing), one
 // benchmark per figure kind, over the same pseudo-random streams of
-// figures; and, for filled figures, against a bare wmemset of the same
-// rows' spans, the floor of what a span rasterizer can cost.
+// figures; and, for filled figures, against bare wmemset calls writing the
+// same pixels (see Bare below), the floor of what a span rasterizer can cost.
 //
 //   build/bin/bench_canvas --benchmark_min_time=0.5
 #include <benchmark/benchmark.h>
@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <algorithm>
 #include <cwchar>
 #include <random>
 #include <vector>
@@ -136,49 +137,52 @@ void Qt(benchmark::State& state, Kind kind) {
   state.SetItemsProcessed(state.iterations() * kFigures);
 }
 
-// The rows of each figure's pixel set as spans clipped to the surface, then
-// written with wmemset and nothing else.
-struct Span {
+// The floor a span rasterizer is measured against: the pixels each figure
+// paints, taken from the canvas itself (each figure drawn alone), written
+// again with wmemset and nothing else. Two ways:
+//   BareFill: each row's whole span in one colour, one call per row;
+//   BareRuns: each row's runs of one colour (outline, inside, outline) in
+//             their own colours, one call per run - the same writes the
+//             figure makes, without deciding any of them.
+struct Run {
   int y, l, n;
   std::uint32_t colour;
 };
 
-std::vector<Span> SpansOf(Kind kind) {
-  std::vector<Span> spans;
+std::vector<Run> RunsOf(Kind kind, bool whole_rows) {
+  constexpr std::uint32_t kUnpainted = 0xFF000000u;  // no colour has a top byte
+  gc::Canvas c(kW, kH);
+  std::fill(c.pixels(), c.pixels() + kW * kH, kUnpainted);
+  std::vector<Run> runs;
   for (const Figure& f : Stream(kind)) {
-    double cx = f.x, cy = f.y, rx = 20, ry = 20;
-    if (kind != Kind::Boxes) {
-      rx = f.aspect <= 1 ? f.radius : f.radius / f.aspect;
-      ry = f.aspect <= 1 ? f.radius * f.aspect : f.radius;
-    }
-    const int top = static_cast<int>(std::ceil(cy - ry)), bottom = static_cast<int>(std::floor(cy + ry));
-    for (int y = std::max(top, 0); y <= std::min(bottom, kH - 1); ++y) {
-      double l, r;
-      if (kind == Kind::Boxes) {
-        l = std::floor(f.x + 0.5), r = l + 40;
-      } else {
-        const double q = (y - cy) / ry, t = 1 - q * q;
-        const double half = t > 0 ? rx * std::sqrt(t) : 0;
-        l = std::ceil(cx - half), r = std::floor(cx + half);
+    c.fill_color = f.fill;
+    if (kind == Kind::Boxes) c.Box(f.x, f.y, f.x2, f.y2, f.colour);
+    else c.Circle(f.x, f.y, f.radius, f.colour, f.aspect);
+    for (int y = 0; y < kH; ++y) {
+      std::uint32_t* row = c.pixels() + static_cast<size_t>(y) * kW;
+      for (int x = 0; x < kW;) {
+        if (row[x] == kUnpainted) { ++x; continue; }
+        int e = x + 1;
+        while (e < kW && row[e] != kUnpainted && (whole_rows || row[e] == row[x])) ++e;
+        runs.push_back({y, x, e - x, whole_rows ? static_cast<std::uint32_t>(f.fill) : row[x]});
+        std::fill(row + x, row + e, kUnpainted);
+        x = e;
       }
-      l = std::max(l, 0.0), r = std::min(r, kW - 1.0);
-      if (l <= r)
-        spans.push_back({y, static_cast<int>(l), static_cast<int>(r - l + 1),
-                         static_cast<std::uint32_t>(f.fill)});
     }
   }
-  return spans;
+  return runs;
 }
 
-void BareFill(benchmark::State& state, Kind kind) {
-  const std::vector<Span> spans = SpansOf(kind);
+void Bare(benchmark::State& state, Kind kind, bool whole_rows) {
+  const std::vector<Run> runs = RunsOf(kind, whole_rows);
   std::vector<std::uint32_t> pixels(static_cast<size_t>(kW) * kH);
   for (auto _ : state) {
-    for (const Span& s : spans)
+    for (const Run& s : runs)
       std::wmemset(reinterpret_cast<wchar_t*>(pixels.data() + static_cast<size_t>(s.y) * kW + s.l),
                    static_cast<wchar_t>(s.colour), static_cast<size_t>(s.n));
     benchmark::ClobberMemory();
   }
+  state.counters["calls"] = static_cast<double>(runs.size());
   state.SetItemsProcessed(state.iterations() * kFigures);
 }
 
@@ -193,9 +197,13 @@ FIGURE(ellipses_50, Kind::Ellipses);
 FIGURE(rings_125, Kind::Rings);
 FIGURE(boxes_40, Kind::Boxes);
 FIGURE(reads, Kind::Reads);
-BENCHMARK_CAPTURE(BareFill, discs_3_25, Kind::Discs)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BareFill, ellipses_50, Kind::Ellipses)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BareFill, boxes_40, Kind::Boxes)->Unit(benchmark::kMicrosecond);
+#define BARE(name, kind)                                                                  \
+  BENCHMARK_CAPTURE(Bare, fill_##name, kind, true)->Unit(benchmark::kMicrosecond);  \
+  BENCHMARK_CAPTURE(Bare, runs_##name, kind, false)->Unit(benchmark::kMicrosecond)
+
+BARE(discs_3_25, Kind::Discs);
+BARE(ellipses_50, Kind::Ellipses);
+BARE(boxes_40, Kind::Boxes);
 
 }  // namespace
 

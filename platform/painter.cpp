@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cwchar>
+#include <limits>
 #include <numbers>
 
 namespace gc {
@@ -209,33 +210,51 @@ class EllipseRows {
   std::int64_t bottom() const { return bottom_; }
 
   // The spans [l[k], r[k]] of the rows y_first + k, k < count, all within
-  // top() .. bottom(). The rows are independent, so their square roots and
-  // divisions overlap (and vectorise).
+  // top() .. bottom(). Row y spans the pixel centres within
+  //   cx -+ rx * sqrt(1 - ((y - cy) * (1 / ry))^2),
+  // or the pixel under cx alone when no centre is. The rows are independent,
+  // so they are computed two at a time in SIMD registers (the same IEEE
+  // operations as one at a time, so the same pixels); l and r must have room
+  // for count rounded up to even.
   void Spans(std::int64_t y_first, int count, std::int32_t* l, std::int32_t* r) const {
     if (flat_ || ry_ == 0) {  // the single row, across the full width
       for (int k = 0; k < count; ++k) Span(rx_, l[k], r[k]);
       return;
     }
-    // Branch-free passes over independent rows, so that the square roots,
-    // divisions and conversions run side by side (and vectorise).
-    double a[kChunk + 2], b[kChunk + 2];
     const double y0 = static_cast<double>(y_first) - cy_;
+#if defined(__SSE2__)
+    const __m128d cx = _mm_set1_pd(cx_), rx = _mm_set1_pd(rx_), inv_ry = _mm_set1_pd(inv_ry_);
+    const __m128d lo = _mm_set1_pd(x_lo_), hi = _mm_set1_pd(x_hi_), one = _mm_set1_pd(1.0);
+    const __m128d zero = _mm_setzero_pd(), two = _mm_set1_pd(2.0), dy0 = _mm_set1_pd(y0);
+    const __m128i centre = _mm_set1_epi32(static_cast<std::int32_t>(centre_x_));
+    // The two 64-bit comparison masks as two 32-bit ones.
+    auto low_halves = [](__m128d m) {
+      return _mm_shuffle_epi32(_mm_castpd_si128(m), _MM_SHUFFLE(2, 0, 2, 0));
+    };
+    __m128d k = _mm_set_pd(1.0, 0.0);
+    for (int i = 0; i < count; i += 2, k = _mm_add_pd(k, two)) {
+      const __m128d q = _mm_mul_pd(_mm_add_pd(dy0, k), inv_ry);
+      const __m128d t = _mm_max_pd(_mm_sub_pd(one, _mm_mul_pd(q, q)), zero);
+      const __m128d half = _mm_mul_pd(rx, _mm_sqrt_pd(t));
+      // Clamped (no NaN can occur here), then ceil and floor by truncation.
+      const __m128d a = _mm_max_pd(_mm_min_pd(_mm_sub_pd(cx, half), hi), lo);
+      const __m128d b = _mm_max_pd(_mm_min_pd(_mm_add_pd(cx, half), hi), lo);
+      const __m128i ta = _mm_cvttpd_epi32(a), tb = _mm_cvttpd_epi32(b);
+      __m128i vl = _mm_sub_epi32(ta, low_halves(_mm_cmplt_pd(_mm_cvtepi32_pd(ta), a)));
+      __m128i vr = _mm_add_epi32(tb, low_halves(_mm_cmpgt_pd(_mm_cvtepi32_pd(tb), b)));
+      const __m128i thin = _mm_cmpgt_epi32(vl, vr);  // too thin for a pixel centre
+      vl = _mm_or_si128(_mm_and_si128(thin, centre), _mm_andnot_si128(thin, vl));
+      vr = _mm_or_si128(_mm_and_si128(thin, centre), _mm_andnot_si128(thin, vr));
+      _mm_storel_epi64(reinterpret_cast<__m128i*>(l + i), vl);
+      _mm_storel_epi64(reinterpret_cast<__m128i*>(r + i), vr);
+    }
+#else
     for (int k = 0; k < count; ++k) {
       const double q = (y0 + k) * inv_ry_;
       const double t = 1.0 - q * q;
-      const double half = rx_ * std::sqrt(t > 0 ? t : 0.0);
-      a[k] = ClampReal(cx_ - half, x_lo_, x_hi_);
-      b[k] = ClampReal(cx_ + half, x_lo_, x_hi_);
+      Span(rx_ * std::sqrt(t > 0 ? t : 0.0), l[k], r[k]);
     }
-    for (int k = 0; k < count; ++k) {
-      const auto ta = static_cast<std::int32_t>(a[k]), tb = static_cast<std::int32_t>(b[k]);
-      l[k] = ta + (static_cast<double>(ta) < a[k]);  // ceil
-      r[k] = tb - (static_cast<double>(tb) > b[k]);  // floor
-    }
-    const auto centre = static_cast<std::int32_t>(centre_x_);
-    for (int k = 0; k < count; ++k) {
-      if (l[k] > r[k]) l[k] = r[k] = centre;  // too thin for a pixel centre
-    }
+#endif
   }
 
   static constexpr int kChunk = 128;
@@ -259,25 +278,28 @@ bool ValidEllipse(double cx, double cy, double rx, double ry) {
 }
 
 // Calls emit(y, l, r, il, ir) for each visible row: the row's span [l, r] and
-// its interior [il, ir] (empty when il > ir); the outline is the rest.
+// its interior [il, ir] (empty when il > ir), the pixels whose 4-neighbours
+// are all in the set; the outline is the rest.
 template <typename Emit>
 void ForEachEllipseRow(const EllipseRows& rows, int height, Emit&& emit) {
   const std::int64_t y_from = std::max<std::int64_t>(rows.top(), 0);
   const std::int64_t y_to = std::min<std::int64_t>(rows.bottom(), height - 1);
   constexpr int kChunk = EllipseRows::kChunk;
-  // Spans of the rows first - 1 .. last + 1 of each chunk, at index y - first + 1.
-  std::int32_t l[kChunk + 2], r[kChunk + 2];
+  // Spans of the rows first - 1 .. last + 1 of each chunk, at index
+  // y - first + 1; a row beyond the figure has an empty span that leaves its
+  // neighbour no interior. Spans() may write one entry more.
+  std::int32_t l[kChunk + 3], r[kChunk + 3];
+  constexpr std::int32_t kNone = std::numeric_limits<std::int32_t>::max();
   for (std::int64_t first = y_from; first <= y_to; first += kChunk) {
     const std::int64_t last = std::min<std::int64_t>(first + kChunk - 1, y_to);
     const std::int64_t lo = std::max(first - 1, rows.top()), hi = std::min(last + 1, rows.bottom());
     rows.Spans(lo, static_cast<int>(hi - lo + 1), l + (lo - first + 1), r + (lo - first + 1));
+    if (lo > first - 1) l[0] = kNone, r[0] = -kNone;
+    if (hi < last + 1) l[last - first + 2] = kNone, r[last - first + 2] = -kNone;
     for (std::int64_t y = first; y <= last; ++y) {
       const std::int64_t k = y - first + 1;
-      std::int32_t il = 1, ir = 0;
-      if (y - 1 >= rows.top() && y + 1 <= rows.bottom()) {
-        il = std::max({l[k] + 1, l[k - 1], l[k + 1]});
-        ir = std::min({r[k] - 1, r[k - 1], r[k + 1]});
-      }
+      const std::int32_t il = std::max({l[k] + 1, l[k - 1], l[k + 1]});
+      const std::int32_t ir = std::min({r[k] - 1, r[k - 1], r[k + 1]});
       emit(y, l[k], r[k], il, ir);
     }
   }
@@ -290,23 +312,47 @@ void Painter::Ellipse(double cx, double cy, double rx, double ry, std::uint32_t 
   if (!ValidEllipse(cx, cy, rx, ry) || s_.width <= 0 || s_.height <= 0) return;
   const EllipseRows rows(cx, cy, rx, ry, s_.width, s_.height);
   const std::int32_t last = s_.width - 1;
-  // Rows are visible and spans lie within a few pixels of the surface: clip
-  // each row once, then write outline, inside, outline.
+  // Rows are visible and spans lie within a few pixels of the surface: each
+  // row is clipped once, then written with at most two or three fills.
+  if (fill) {
+    const std::uint32_t inside = *fill;
+    ForEachEllipseRow(rows, s_.height, [&](std::int64_t y, std::int32_t l, std::int32_t r,
+                                           std::int32_t il, std::int32_t ir) {
+      const std::int32_t vl = std::max(l, 0), vr = std::min(r, last);
+      if (vl > vr) return;
+      std::uint32_t* row = s_.Row(static_cast<int>(y));
+      const std::int32_t fl = std::max(il, vl), fr = std::min(ir, vr);
+#if defined(__SSE2__)
+      // Most rows: outline pieces of at most four pixels at either end of a
+      // row at least four wide. Four outline pixels at each end, then the
+      // interior over them.
+      if (fl <= fr && fl - vl <= 4 && vr - fr <= 4 && vr - vl >= 3) {
+        const __m128i v = _mm_set1_epi32(static_cast<int>(c));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + vl), v);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + vr - 3), v);
+        FillPixels(row + fl, static_cast<std::size_t>(fr - fl + 1), inside);
+        return;
+      }
+#endif
+      // The whole row in the outline colour, the interior over it.
+      FillPixels(row + vl, static_cast<std::size_t>(vr - vl + 1), c);
+      if (fl <= fr) FillPixels(row + fl, static_cast<std::size_t>(fr - fl + 1), inside);
+    });
+    return;
+  }
   ForEachEllipseRow(rows, s_.height, [&](std::int64_t y, std::int32_t l, std::int32_t r,
                                          std::int32_t il, std::int32_t ir) {
-    std::uint32_t* row = s_.Row(static_cast<int>(y));
     const std::int32_t vl = std::max(l, 0), vr = std::min(r, last);
     if (vl > vr) return;
+    std::uint32_t* row = s_.Row(static_cast<int>(y));
     if (il > ir) {
       FillPixels(row + vl, static_cast<std::size_t>(vr - vl + 1), c);
       return;
     }
-    for (std::int32_t x = vl, e = std::min(il - 1, vr); x <= e; ++x) row[x] = c;
-    if (fill) {
-      const std::int32_t fl = std::max(il, vl), fr = std::min(ir, vr);
-      if (fl <= fr) FillPixels(row + fl, static_cast<std::size_t>(fr - fl + 1), *fill);
-    }
-    for (std::int32_t x = std::max(ir + 1, vl); x <= vr; ++x) row[x] = c;
+    // At most two outline pieces, left and right of the interior.
+    const std::int32_t le = std::min(il - 1, vr), rb = std::max(ir + 1, vl);
+    if (vl <= le) FillPixels(row + vl, static_cast<std::size_t>(le - vl + 1), c);
+    if (rb <= vr) FillPixels(row + rb, static_cast<std::size_t>(vr - rb + 1), c);
   });
 }
 

@@ -18,6 +18,10 @@
 #include <cwchar>
 #include <optional>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "platform/surface.h"
 
 namespace gc {
@@ -57,15 +61,35 @@ inline bool PixelOf(double c, std::int64_t& p) {
   return true;
 }
 
-// Writes n pixels of colour c from p on. Short runs (outline pieces, small
-// discs) are cheaper written in place than through a library call.
+// Writes n >= 1 pixels of colour c from p on. Figures are mostly short runs
+// of varying length (rows of small discs, outline pieces): those are written
+// in place with a few overlapping stores and hardly any branches, which is
+// cheaper than a library call; long runs go to wmemset.
 inline void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t c) {
-  static_assert(sizeof(wchar_t) == sizeof(std::uint32_t), "span fills use wmemset");
-  if (n <= 8) {
-    for (std::size_t k = 0; k < n; ++k) p[k] = c;
+  static_assert(sizeof(wchar_t) == sizeof(std::uint32_t), "long fills use wmemset");
+  if (n < 4) {  // 1, 2 or 3 pixels: p[0], p[n / 2] and p[n - 1] cover them
+    p[0] = c;
+    p[n >> 1] = c;
+    p[n - 1] = c;
     return;
   }
-  std::wmemset(reinterpret_cast<wchar_t*>(p), static_cast<wchar_t>(c), n);
+  if (n > 64) {
+    std::wmemset(reinterpret_cast<wchar_t*>(p), static_cast<wchar_t>(c), n);
+    return;
+  }
+#if defined(__SSE2__)
+  const __m128i v = _mm_set1_epi32(static_cast<int>(c));
+  auto put4 = [v](std::uint32_t* q) { _mm_storeu_si128(reinterpret_cast<__m128i*>(q), v); };
+  if (n > 8) {  // 8 at a time, the last 8 overlapping
+    std::uint32_t* const last8 = p + n - 8;
+    for (; p < last8; p += 8) put4(p), put4(p + 4);
+    put4(last8), put4(last8 + 4);
+    return;
+  }
+  put4(p), put4(p + n - 4);  // 4 to 8
+#else
+  for (std::size_t k = 0; k < n; ++k) p[k] = c;
+#endif
 }
 
 class Painter {

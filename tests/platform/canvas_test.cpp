@@ -99,24 +99,44 @@ struct EllipseCase {
   float cx, cy, radius, aspect;
 };
 
+// Draws the ellipse on a w x h surface, filled or not, and checks every
+// pixel against the model: outside the set untouched, the set's pixels with
+// a 4-neighbour outside in the ink, the rest in the fill colour or untouched.
+void ExpectModelEllipse(const EllipseCase& e, FillStyle style, int w = 80, int h = 60) {
+  Canvas c = Blank(w, h);
+  c.fill_color = kFill;
+  c.fill_style = style;
+  c.Circle(e.cx, e.cy, e.radius, kInk, e.aspect);
+  const double rx = e.aspect <= 1 ? e.radius : e.radius / e.aspect;
+  const double ry = e.aspect <= 1 ? e.radius * e.aspect : e.radius;
+  auto in = [&](int x, int y) { return InEllipse(x, y, e.cx, e.cy, rx, ry); };
+  const std::uint32_t inside = style == FillStyle::Solid ? kFill : kBack;
+  for (int y = 0; y < c.height(); ++y)
+    for (int x = 0; x < c.width(); ++x) {
+      const bool edge = !in(x - 1, y) || !in(x + 1, y) || !in(x, y - 1) || !in(x, y + 1);
+      const std::uint32_t want = !in(x, y) ? kBack : (edge ? kInk : inside);
+      ASSERT_EQ(At(c, x, y), want) << "pixel " << x << "," << y << " of circle at " << e.cx << ","
+                                   << e.cy << " r " << e.radius << " aspect " << e.aspect
+                                   << (style == FillStyle::Solid ? " filled" : " unfilled");
+    }
+}
+
 TEST(CanvasCircle, FilledEllipseIsExactlyThePixelSetWithItsOutlineInTheColour) {
   for (const EllipseCase e : {EllipseCase{40, 30, 10, 1}, {40.3f, 29.6f, 12.7f, 1},
                               {39.5f, 30.5f, 20, 0.5f}, {40, 30, 20, 2.1f}, {41.2f, 28.9f, 25, 0.37f},
-                              {40, 30, 3, 1}, {40.5f, 30.5f, 1, 1}}) {
-    Canvas c = Blank();
-    c.fill_color = kFill;
-    c.Circle(e.cx, e.cy, e.radius, kInk, e.aspect);
-    const double rx = e.aspect <= 1 ? e.radius : e.radius / e.aspect;
-    const double ry = e.aspect <= 1 ? e.radius * e.aspect : e.radius;
-    auto in = [&](int x, int y) { return InEllipse(x, y, e.cx, e.cy, rx, ry); };
-    for (int y = 0; y < c.height(); ++y)
-      for (int x = 0; x < c.width(); ++x) {
-        const bool edge = !in(x - 1, y) || !in(x + 1, y) || !in(x, y - 1) || !in(x, y + 1);
-        const std::uint32_t want = !in(x, y) ? kBack : (edge ? kInk : kFill);
-        ASSERT_EQ(At(c, x, y), want) << "pixel " << x << "," << y << " of circle at " << e.cx
-                                     << "," << e.cy << " r " << e.radius << " aspect " << e.aspect;
-      }
-  }
+                              {40.4f, 30.2f, 38, 0.15f}, {40, 30, 35, 0.25f}, {40, 30, 3, 1},
+                              {40.5f, 30.5f, 1, 1}})
+    for (FillStyle style : {FillStyle::Solid, FillStyle::Transparent}) ExpectModelEllipse(e, style);
+}
+
+// Rows are worked out in batches: figures taller than a batch, with even and
+// odd row counts, and clipped at the sides, where outline pieces are cut.
+TEST(CanvasCircle, TallAndSideClippedEllipsesKeepThePixelSet) {
+  for (const EllipseCase e : {EllipseCase{45.3f, 160.2f, 150, 3.3f}, {44.6f, 150.7f, 140.5f, 4},
+                              {45, 160, 130, 1.9f}, {2.2f, 120.4f, 65, 2.5f}, {87.6f, 200.5f, 40, 1.6f},
+                              {-20.5f, 60.3f, 33, 1}})
+    for (FillStyle style : {FillStyle::Solid, FillStyle::Transparent})
+      ExpectModelEllipse(e, style, 90, 320);
 }
 
 TEST(CanvasCircle, AspectChoosesWhichRadiusIsGiven) {
