@@ -31,6 +31,13 @@ char32_t NextChar(std::string_view s, size_t& pos) {
     }
     c = (c << 6) | (b & 0x3F);
   }
+  // Overlong forms (C1 AC would read as 'l'), surrogates and values beyond
+  // Unicode are not UTF-8: the lead byte is invalid on its own.
+  static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (c < kSmallest[len] || (c >= 0xD800 && c < 0xE000) || c > 0x10FFFF) {
+    ++pos;
+    return 0xFFFD;
+  }
   pos += len;
   return c;
 }

@@ -5,6 +5,31 @@
 namespace gc::cli {
 namespace {
 
+constexpr char32_t kInvalid = 0xFFFFFFFF;
+
+// The next character of `s` at `pos`, by the rules of the name check: an
+// invalid, overlong, surrogate or out-of-range sequence is kInvalid and
+// takes one byte.
+char32_t DecodeUtf8(const std::string& s, std::size_t& pos) {
+  const auto b0 = static_cast<unsigned char>(s[pos]);
+  const int n = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
+  bool valid = n > 0 && pos + n <= s.size();
+  for (int k = 1; valid && k < n; ++k) valid = (static_cast<unsigned char>(s[pos + k]) & 0xC0) == 0x80;
+  char32_t c = 0;
+  if (valid) {
+    c = n == 1 ? b0 : b0 & (0x7F >> n);
+    for (int k = 1; k < n; ++k) c = (c << 6) | (static_cast<unsigned char>(s[pos + k]) & 0x3F);
+    static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    valid = c >= kSmallest[n] && !(c >= 0xD800 && c < 0xE000) && c <= 0x10FFFF;
+  }
+  if (!valid) {
+    ++pos;
+    return kInvalid;
+  }
+  pos += n;
+  return c;
+}
+
 bool IsBlank(const std::string& s) {
   for (const char c : s)
     if (c != ' ' && c != '\t') return false;
@@ -95,22 +120,15 @@ std::string Quote(const std::string& text, bool cut) {
   std::string out = "\"";
   std::size_t pos = 0, shown = 0;
   while (pos < text.size() && shown < kShown) {
-    // Decoded the way the name check decodes.
-    const auto b0 = static_cast<unsigned char>(text[pos]);
-    const int n = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
-    bool valid = n > 0 && pos + n <= text.size();
-    for (int k = 1; valid && k < n; ++k) valid = (static_cast<unsigned char>(text[pos + k]) & 0xC0) == 0x80;
+    const std::size_t before = pos;
+    const char32_t c = DecodeUtf8(text, pos);
     ++shown;
-    if (!valid) {
+    if (c == kInvalid) {
       char buf[8];
-      std::snprintf(buf, sizeof buf, "\\x%02X", b0);
+      std::snprintf(buf, sizeof buf, "\\x%02X", static_cast<unsigned char>(text[before]));
       out += buf;
-      ++pos;
       continue;
     }
-    char32_t c = n == 1 ? b0 : b0 & (0x7F >> n);
-    for (int k = 1; k < n; ++k) c = (c << 6) | (static_cast<unsigned char>(text[pos + k]) & 0x3F);
-    pos += n;
     if (c == '"' || c == '\\') {
       out += '\\';
       out += static_cast<char>(c);

@@ -95,6 +95,10 @@ TEST(NamesReader, ProblemsNameTheCharacterAndItsPosition) {
       {"marko 2", "character '2' (U+0032) at position 7 is not allowed"},
       {"\xC4\x8Drt", "character '\xC4\x8D' (U+010D) at position 1 is not allowed"},
       {"ab\xC4", "a byte that is not valid UTF-8 at position 3 is not allowed"},
+      // An overlong 'l' and an encoded surrogate are not UTF-8 either.
+      {"\xC1\xAC" "ana", "a byte that is not valid UTF-8 at position 1 is not allowed"},
+      {"a\xED\xA0\x80", "a byte that is not valid UTF-8 at position 2 is not allowed"},
+      {"a\xF4\x90\x80\x80", "a byte that is not valid UTF-8 at position 2 is not allowed"},
       {std::string("a\0", 2), "character U+0000 at position 2 is not allowed"},
       {"a\tb", "character U+0009 at position 2 is not allowed"},
       {std::string(101, 'a'), "more than 100 characters"},
@@ -111,6 +115,7 @@ TEST(NamesReader, QuoteKeepsMessagesOnOneShortPrintableLine) {
   EXPECT_EQ(Quote("ana novak"), "\"ana novak\"");
   EXPECT_EQ(Quote("\xC4\x8Drt"), "\"\xC4\x8Drt\"");
   EXPECT_EQ(Quote(std::string("a\0\r\n\"\\\xFF", 7)), "\"a\\u{0000}\\u{000D}\\u{000A}\\\"\\\\\\xFF\"");
+  EXPECT_EQ(Quote("\xC1\xAC" "b"), "\"\\xC1\\xACb\"");
   EXPECT_EQ(Quote(std::string(41, 'a')), "\"" + std::string(40, 'a') + "\"...");
   EXPECT_EQ(Quote("ab", true), "\"ab\"...");
 }
