@@ -1,62 +1,88 @@
 #include "platform/bmp.h"
 
+#include <cstring>
+
 namespace gc {
 namespace {
 
-void Put16(std::vector<std::uint8_t>& b, size_t at, std::uint32_t v) {
+constexpr std::size_t kFileHeader = 14, kInfoHeader = 40, kHeaders = kFileHeader + kInfoHeader;
+constexpr std::uint32_t kPixelsPerMetre = 3780;  // 96 dpi
+constexpr int kMaxSide = 1 << 16;                // far beyond any surface here
+
+void Put16(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
   b[at] = v & 0xFF;
   b[at + 1] = (v >> 8) & 0xFF;
 }
-void Put32(std::vector<std::uint8_t>& b, size_t at, std::uint32_t v) {
+void Put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
   Put16(b, at, v & 0xFFFF);
   Put16(b, at + 2, v >> 16);
 }
-std::uint32_t Get32(const std::vector<std::uint8_t>& b, size_t at) {
-  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+std::uint32_t Get16(const std::vector<std::uint8_t>& b, std::size_t at) {
+  return b[at] | (static_cast<std::uint32_t>(b[at + 1]) << 8);
 }
+std::uint32_t Get32(const std::vector<std::uint8_t>& b, std::size_t at) {
+  return Get16(b, at) | (Get16(b, at + 2) << 16);
+}
+std::size_t RowBytes(int width) { return (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3}; }
 
 }  // namespace
 
-std::vector<std::uint8_t> EncodeBmp(const Canvas& canvas) {
-  const int w = canvas.width(), h = canvas.height();
-  const size_t row = (static_cast<size_t>(w) * 3 + 3) & ~size_t{3};
-  std::vector<std::uint8_t> b(54 + row * h, 0);
+std::vector<std::uint8_t> EncodeBmp(const std::uint32_t* pixels, int width, int height,
+                                    std::ptrdiff_t stride) {
+  if (width < 0 || height < 0) width = height = 0;
+  const std::size_t row = RowBytes(width);
+  std::vector<std::uint8_t> b(kHeaders + row * static_cast<std::size_t>(height), 0);
   b[0] = 'B';
   b[1] = 'M';
   Put32(b, 2, static_cast<std::uint32_t>(b.size()));
-  Put32(b, 10, 54);
-  Put32(b, 14, 40);
-  Put32(b, 18, w);
-  Put32(b, 22, h);
-  Put16(b, 26, 1);
-  Put16(b, 28, 24);
-  Put32(b, 34, static_cast<std::uint32_t>(row * h));
-  Put32(b, 38, 3780);  // 96 dpi
-  Put32(b, 42, 3780);
-  for (int y = 0; y < h; ++y) {
-    std::uint8_t* out = b.data() + 54 + row * (h - 1 - y);
-    const std::uint32_t* in = canvas.pixels() + static_cast<size_t>(y) * w;
-    for (int x = 0; x < w; ++x) {
-      out[3 * x] = (in[x] >> 16) & 0xFF;
+  Put32(b, 10, kHeaders);  // offset of the pixels
+  Put32(b, 14, kInfoHeader);
+  Put32(b, 18, static_cast<std::uint32_t>(width));
+  Put32(b, 22, static_cast<std::uint32_t>(height));  // positive: bottom-up rows
+  Put16(b, 26, 1);                                    // planes
+  Put16(b, 28, 24);                                   // bits per pixel
+  Put32(b, 30, 0);                                    // BI_RGB, uncompressed
+  Put32(b, 34, static_cast<std::uint32_t>(row * static_cast<std::size_t>(height)));
+  Put32(b, 38, kPixelsPerMetre);
+  Put32(b, 42, kPixelsPerMetre);
+  for (int y = 0; y < height; ++y) {
+    std::uint8_t* out = b.data() + kHeaders + row * static_cast<std::size_t>(height - 1 - y);
+    const std::uint32_t* in = pixels + y * stride;
+    for (int x = 0; x < width; ++x) {
+      out[3 * x] = (in[x] >> 16) & 0xFF;  // blue
       out[3 * x + 1] = (in[x] >> 8) & 0xFF;
-      out[3 * x + 2] = in[x] & 0xFF;
+      out[3 * x + 2] = in[x] & 0xFF;  // red
     }
   }
   return b;
 }
 
+std::vector<std::uint8_t> EncodeBmp(const Canvas& canvas) {
+  return EncodeBmp(canvas.pixels(), canvas.width(), canvas.height(), canvas.width());
+}
+
 std::optional<DecodedBmp> DecodeBmp(const std::vector<std::uint8_t>& b) {
-  if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return std::nullopt;
-  const std::uint32_t off = Get32(b, 10);
-  const int w = static_cast<int>(Get32(b, 18)), h = static_cast<int>(Get32(b, 22));
-  if ((b[28] | (b[29] << 8)) != 24 || w <= 0 || h <= 0 || w > 65535 || h > 65535) return std::nullopt;
-  const size_t row = (static_cast<size_t>(w) * 3 + 3) & ~size_t{3};
-  if (off > b.size() || row * h > b.size() - off) return std::nullopt;
-  DecodedBmp d{w, h, std::vector<Colour>(static_cast<size_t>(w) * h)};
-  for (int y = 0; y < h; ++y) {
-    const std::uint8_t* in = b.data() + off + row * (h - 1 - y);
-    for (int x = 0; x < w; ++x)
-      d.pixels[static_cast<size_t>(y) * w + x] = in[3 * x + 2] | (in[3 * x + 1] << 8) | (in[3 * x] << 16);
+  if (b.size() < kHeaders || b[0] != 'B' || b[1] != 'M') return std::nullopt;
+  const std::uint32_t offset = Get32(b, 10), info = Get32(b, 14);
+  const auto width = static_cast<std::int32_t>(Get32(b, 18));
+  const auto signed_height = static_cast<std::int32_t>(Get32(b, 22));
+  if (info < kInfoHeader || Get16(b, 26) != 1 || Get16(b, 28) != 24 || Get32(b, 30) != 0)
+    return std::nullopt;
+  if (width < 0 || width > kMaxSide || signed_height < -kMaxSide || signed_height > kMaxSide)
+    return std::nullopt;
+  const bool top_down = signed_height < 0;
+  const int height = top_down ? -signed_height : signed_height;
+  const std::size_t row = RowBytes(width);
+  if (offset < kFileHeader + info || offset > b.size() ||
+      row * static_cast<std::size_t>(height) > b.size() - offset)
+    return std::nullopt;
+  DecodedBmp d{width, height, std::vector<Colour>(static_cast<std::size_t>(width) * height)};
+  for (int y = 0; y < height; ++y) {
+    const std::uint8_t* in =
+        b.data() + offset + row * static_cast<std::size_t>(top_down ? y : height - 1 - y);
+    Colour* out = d.pixels.data() + static_cast<std::size_t>(y) * width;
+    for (int x = 0; x < width; ++x)
+      out[x] = in[3 * x + 2] | (in[3 * x + 1] << 8) | (in[3 * x] << 16);
   }
   return d;
 }

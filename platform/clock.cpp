@@ -25,14 +25,14 @@ float SystemClock::SecondsSinceMidnight() {
 
 std::string SystemClock::DateText() {
   const std::tm tm = LocalNow();
-  char buf[16];
+  char buf[48];
   std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", tm.tm_mon + 1, tm.tm_mday, tm.tm_year + 1900);
   return buf;
 }
 
 std::string SystemClock::TimeText() {
   const std::tm tm = LocalNow();
-  char buf[16];
+  char buf[48];
   std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", tm.tm_hour, tm.tm_min, tm.tm_sec);
   return buf;
 }
