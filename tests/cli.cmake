@@ -2,6 +2,7 @@
 if(TARGET greetcard-render)
   add_executable(test_cli
     cli/names_file_test.cpp
+    cli/progress_test.cpp
     cli/render_tool_test.cpp
   )
   target_link_libraries(test_cli PRIVATE gc_cli GTest::gtest_main)
