@@ -100,6 +100,11 @@ int RenderList(const Options& o) {
       Error("cannot read " + o.names_file + ": " + std::strerror(errno));
       return kBadInput;
     }
+    std::error_code ec;
+    if (fs::is_directory(o.names_file, ec)) {
+      Error("cannot read " + o.names_file + ": " + std::strerror(EISDIR));
+      return kBadInput;
+    }
     in = &file;
   }
   std::vector<CardJob> jobs;

@@ -180,6 +180,7 @@ TEST_F(RenderTool, UnwritableOutputsFailCleanly) {
 
   // A names file that cannot be read.
   EXPECT_EQ(Run({"--names", (dir_ / "missing.txt").string(), "-d", cards.string()}).status, 1);
+  EXPECT_EQ(Run({"--names", dir_.string(), "-d", cards.string()}).status, 1);
 }
 
 TEST_F(RenderTool, UsageErrorsExitWithStatusTwo) {
