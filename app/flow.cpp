@@ -31,10 +31,10 @@ char32_t NextChar(std::string_view s, size_t& pos) {
     }
     c = (c << 6) | (b & 0x3F);
   }
-  // Overlong forms (C1 AC would read as 'l'), surrogates and values beyond
-  // Unicode are not UTF-8: the lead byte is invalid on its own.
-  static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (c < kSmallest[len] || (c >= 0xD800 && c < 0xE000) || c > 0x10FFFF) {
+  // Overlong forms (which would let e.g. C1 A1 pass for 'a'), surrogates and
+  // values past U+10FFFF are not UTF-8 either.
+  static constexpr char32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (c < kMin[len] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
     ++pos;
     return 0xFFFD;
   }

@@ -31,7 +31,10 @@ inline constexpr int kPicture1Left = 32, kPicture1Top = 24;
 inline constexpr int kClientWidth = 764, kClientHeight = 665;
 
 struct Form1 {
-  explicit Form1(Services services) : os(std::move(services)) {}
+  explicit Form1(Services services) : os(std::move(services)) {
+    // The window's text (the caption's mark) shows white on its black.
+    surface.fore_color = 0xFFFFFF;
+  }
 
   PictureState st;
   Rng rnd;

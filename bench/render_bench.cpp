@@ -1,0 +1,175 @@
+// Renders one picture per brush mode, headless and from fresh state, and
+// prints the time of the raster scan (RenderField) for each.
+//
+//   render_bench [repetitions]   best of N scans per name (default 3)
+//   render_bench --find-names    lists the first lowercase name for each mode
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/flow.h"
+#include "params/params.h"
+#include "render/render.h"
+
+namespace gc {
+namespace {
+
+class NoFiles final : public Files {
+ public:
+  FileResult CreateFolder(const std::string&) override { return {}; }
+  FileResult WriteFileAtomically(const std::string&, const std::vector<std::uint8_t>&) override {
+    return {};
+  }
+};
+
+// A fresh window with the geometry start-up sets, its generator seeded from
+// `name` and the picture's parameters drawn, ready for the scan.
+struct Window {
+  explicit Window(const std::string& name)
+      : prompt({name}), f(Services{clock, events, prompt, files, ""}) {
+    Prepare(name);
+  }
+  // Seeding resets the generator, and the ramp and the parameter draw
+  // overwrite what they set, so one window serves any number of names.
+  void Prepare(const std::string& name) {
+    prompt = ScriptedPrompt({name});
+    PictureState& s = f.st;
+    s.sir = 700;
+    s.vis = 525;
+    s.polx = 12.0 / 2;
+    s.poly = 9.0 / 2;
+    s.dx = s.sir / 12;
+    s.dy = s.vis / 9;
+    SeedFromName(f);
+    BuildRamp(f);
+    f.Picture1.fill_style = FillStyle::Solid;
+    DrawParameters(f);
+    for (int k = 0; k < 3; ++k) f.rnd.Draw();
+  }
+  FixedClock clock;
+  NoEvents events;
+  ScriptedPrompt prompt;
+  NoFiles files;
+  Form1 f;
+};
+
+// The brush mode a name's picture gets: the draws RenderField takes first.
+int BrushModeOf(Window& w, const std::string& name, double* tip1) {
+  w.Prepare(name);
+  *tip1 = w.f.st.tip1;
+  w.f.rnd.Draw();  // rr
+  return static_cast<int>(Sng(BrushModeFrom(w.f.rnd.Draw())).v);
+}
+
+// The first name for each brush mode 1 to 18, and the first name in brush
+// mode 1 for each pattern 1 to 15, as printed by --find-names, which tries
+// a, b, ..., z, aa, ab, ... in that order.
+constexpr const char* kModeNames[18] = {
+    "e", "ah", "c", "l", "u", "au", "an", "b", "ac", "h", "x", "k", "d", "a", "i", "t", "f", "y",
+};
+constexpr const char* kPatternNames[15] = {
+    "aahzzz", "o",     "aaajz", "aaanz", "af", "aapz",    "ayzzz", "aafzz",
+    "e",      "ezz",   "dzzz",  "aaaap", "avz", "aaaaasz", "aagz",
+};
+
+// The seed depends only on a name's length and the sum of its letter codes,
+// so the search runs over those, shortest first, taking for each the
+// smallest name in dictionary order: 'a's, one letter, then 'z's.
+std::string NameOf(int length, int extra) {
+  std::string s(length, 'a');
+  for (int k = length - 1; k >= 0 && extra > 0; --k) {
+    const int step = std::min(extra, 25);
+    s[k] = static_cast<char>('a' + step);
+    extra -= step;
+  }
+  return s;
+}
+
+int FindNames() {
+  std::string by_mode[19], by_pattern[16];
+  int left = 18 + 15;
+  Window w("");
+  for (int length = 1; left > 0 && length <= 100; ++length) {
+    for (int extra = 0; left > 0 && extra <= 25 * length; ++extra) {
+      const std::string name = NameOf(length, extra);
+      double tip1 = 0;
+      const int mode = BrushModeOf(w, name, &tip1);
+      const int pattern = static_cast<int>(tip1);
+      if (by_mode[mode].empty()) {
+        by_mode[mode] = name;
+        --left;
+      }
+      if (mode == 1 && by_pattern[pattern].empty()) {
+        by_pattern[pattern] = name;
+        --left;
+      }
+    }
+  }
+  std::printf("by brush mode 1 to 18:");
+  for (int m = 1; m <= 18; ++m) std::printf(" \"%s\"", by_mode[m].c_str());
+  std::printf("\nin brush mode 1, by pattern 1 to 15:");
+  for (int p = 1; p <= 15; ++p) std::printf(" \"%s\"", by_pattern[p].c_str());
+  std::printf("\n");
+  return left == 0 ? 0 : 1;
+}
+
+double FiguresPerPixel(int mode) {
+  switch (mode) {
+    case 9: case 10: case 11: return 20;  // up to 20 in modes 10 and 11
+    case 14: case 15: return 3;
+    case 18: return 10;
+    default: return 1;
+  }
+}
+
+// Times the scan of one name's picture, best of `repetitions`; returns false
+// when the name does not give the expected brush mode and pattern.
+bool TimeOne(const char* name, int repetitions, int want_mode, int want_pattern) {
+  double best = 1e30, tip1 = 0, tip2 = 0, tip3 = 0;
+  int nac = 0;
+  for (int rep = 0; rep < repetitions; ++rep) {
+    Window w(name);
+    tip1 = w.f.st.tip1;
+    tip2 = w.f.st.tip2;
+    tip3 = w.f.st.tip3;
+    const auto t0 = std::chrono::steady_clock::now();
+    RenderField(w.f);
+    const auto t1 = std::chrono::steady_clock::now();
+    nac = static_cast<int>(w.f.st.nac);
+    best = std::min(best, std::chrono::duration<double, std::milli>(t1 - t0).count());
+  }
+  const bool as_expected = nac == want_mode && (want_pattern == 0 || tip1 == want_pattern);
+  const double figures = 701.0 * 526.0 * FiguresPerPixel(nac);
+  std::printf("%-5d %-8s %-8.0f %-6.0f %-6.0f %12.1f %14.3g%s\n", nac, name, tip1, tip2, tip3, best,
+              figures / (best / 1000), as_expected ? "" : "  (not the expected mode/pattern)");
+  return as_expected;
+}
+
+int Run(int repetitions) {
+  const char* header = "%-5s %-8s %-8s %-6s %-6s %12s %14s\n";
+  std::printf("RenderField only (no overlays), best of %d, each picture from fresh state\n\n",
+              repetitions);
+  std::printf("One name per brush mode:\n");
+  std::printf(header, "mode", "name", "pattern", "shape", "index", "ms/picture", "figures/s");
+  int failures = 0;
+  for (int mode = 1; mode <= 18; ++mode)
+    failures += !TimeOne(kModeNames[mode - 1], repetitions, mode, 0);
+  std::printf("\nBrush mode 1, one name per pattern:\n");
+  std::printf(header, "mode", "name", "pattern", "shape", "index", "ms/picture", "figures/s");
+  for (int pattern = 1; pattern <= 15; ++pattern)
+    failures += !TimeOne(kPatternNames[pattern - 1], repetitions, 1, pattern);
+  return failures == 0 ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace gc
+
+int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "--find-names") == 0) return gc::FindNames();
+  return gc::Run(argc > 1 ? std::max(1, std::atoi(argv[1])) : 3);
+}
