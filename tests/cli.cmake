@@ -2,6 +2,7 @@
 if(TARGET greetcard-render)
   add_executable(test_cli
     cli/names_file_test.cpp
+    cli/card_test.cpp
     cli/progress_test.cpp
     cli/render_tool_test.cpp
   )
