@@ -42,7 +42,7 @@ TEST(Card, PngAndBmpHoldTheSamePixelsAsTheCanvas) {
 }
 
 TEST(Card, InfoAgreesWithThePictureTheRendererMade) {
-  for (const auto& name : NamesWithDifferentBrushes(6)) {
+  for (const auto& name : NamesWithDifferentBrushes(4)) {
     SCOPED_TRACE(name);
     const CardInfo info = DrawCardInfo(name);
     auto w = std::make_unique<FlowWindow>(name);
