@@ -46,42 +46,46 @@ printf '%s\n' "${covering[@]}" "${rest[@]}" | head -n 40 > "$work/names40.txt"
 make_names 10 > "$work/names10.txt"
 make_names 1000 > "$work/names1000.txt"
 
-# Runs one batch under /usr/bin/time; prints "seconds peak_kib".
+# Runs one batch under /usr/bin/time; prints "seconds peak_kib cpu_seconds".
 batch() {
   local list=$1 jobs=$2 format=$3
   rm -rf "$work/out"
   /usr/bin/time -v -o "$work/time.txt" "$bin" --names "$list" -d "$work/out" -j "$jobs" --format "$format" -q
-  local wall kib
+  local wall kib cpu
   wall=$(sed -nE 's/.*Elapsed \(wall clock\) time.*: (.*)/\1/p' "$work/time.txt" |
     awk -F: '{ s = 0; for (i = 1; i <= NF; i++) s = s * 60 + $i; print s }')
   kib=$(sed -nE 's/.*Maximum resident set size \(kbytes\): ([0-9]+)/\1/p' "$work/time.txt")
-  echo "$wall $kib"
+  cpu=$(sed -nE 's/.*(User|System) time \(seconds\): ([0-9.]+)/\2/p' "$work/time.txt" | awk '{ s += $1 } END { print s }')
+  echo "$wall $kib $cpu"
 }
 
-best() {  # best wall time of $runs runs; prints "seconds peak_kib"
-  local best_s="" best_k="" s k
+best() {  # the run of best wall time of $runs runs; prints "seconds peak_kib cpu_seconds"
+  local best_s="" best_k="" best_c="" s k c
   for ((r = 0; r < runs; r++)); do
-    read -r s k < <(batch "$@")
-    if [[ -z $best_s ]] || awk -v a="$s" -v b="$best_s" 'BEGIN { exit !(a < b) }'; then best_s=$s best_k=$k; fi
+    read -r s k c < <(batch "$@")
+    if [[ -z $best_s ]] || awk -v a="$s" -v b="$best_s" 'BEGIN { exit !(a < b) }'; then best_s=$s best_k=$k best_c=$c; fi
   done
-  echo "$best_s $best_k"
+  echo "$best_s $best_k $best_c"
 }
 
-row() {  # label cards jobs seconds kib
-  awk -v l="$1" -v n="$2" -v j="$3" -v s="$4" -v k="$5" \
-    'BEGIN { printf "| %-26s | %5d | %2d | %8.2f | %8.2f | %8.1f |\n", l, n, j, s, n / s, k / 1024 }'
+row() {  # label cards jobs seconds kib cpu
+  awk -v l="$1" -v n="$2" -v j="$3" -v s="$4" -v k="$5" -v c="$6" \
+    'BEGIN { printf "| %-26s | %5d | %2d | %8.2f | %8.2f | %12.3f | %12.1f |\n", l, n, j, s, n / s, c / n, k / 1024 }'
 }
 
-echo "| batch                      | cards | -j | seconds |  cards/s | peak RSS MiB |"
-echo "|----------------------------|------:|---:|--------:|---------:|-------------:|"
-read -r s1 k1 < <(best "$work/names40.txt" 1 bmp); row "40 names, all brushes, bmp" 40 1 "$s1" "$k1"
-read -r s2 k2 < <(best "$work/names40.txt" 2 bmp); row "40 names, all brushes, bmp" 40 2 "$s2" "$k2"
-read -r s3 k3 < <(best "$work/names40.txt" 1 png); row "40 names, all brushes, png" 40 1 "$s3" "$k3"
-read -r s4 k4 < <(best "$work/names40.txt" 2 png); row "40 names, all brushes, png" 40 2 "$s4" "$k4"
-read -r s5 k5 < <(batch "$work/names10.txt" 2 bmp); row "10 names, bmp" 10 2 "$s5" "$k5"
-read -r s6 k6 < <(batch "$work/names1000.txt" 2 bmp); row "1,000 names, bmp" 1000 2 "$s6" "$k6"
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+echo "| batch                      | cards | -j |  seconds |  cards/s | CPU s / card | peak RSS MiB |"
+echo "|----------------------------|------:|---:|---------:|---------:|-------------:|-------------:|"
+read -r s1 k1 c1 < <(best "$work/names40.txt" 1 bmp); row "40 names, all brushes, bmp" 40 1 "$s1" "$k1" "$c1"
+read -r s2 k2 c2 < <(best "$work/names40.txt" 2 bmp); row "40 names, all brushes, bmp" 40 2 "$s2" "$k2" "$c2"
+read -r s3 k3 c3 < <(best "$work/names40.txt" 1 png); row "40 names, all brushes, png" 40 1 "$s3" "$k3" "$c3"
+read -r s4 k4 c4 < <(best "$work/names40.txt" 2 png); row "40 names, all brushes, png" 40 2 "$s4" "$k4" "$c4"
+read -r s5 k5 c5 < <(batch "$work/names10.txt" 2 bmp); row "10 names, bmp" 10 2 "$s5" "$k5" "$c5"
+read -r s6 k6 c6 < <(batch "$work/names1000.txt" 2 bmp); row "1,000 names, bmp" 1000 2 "$s6" "$k6" "$c6"
 echo
 awk -v a="$s1" -v b="$s2" -v c="$s3" -v d="$s4" -v m="$k5" -v M="$k6" 'BEGIN {
   printf "speed-up -j 2 over -j 1: bmp %.2fx, png %.2fx (target >= 1.8x)\n", a / b, c / d
   printf "peak memory 1,000 names / 10 names: %.2f (target <= 1.2)\n", M / m
 }'
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
