@@ -57,16 +57,27 @@ inline Num Pow(Num a, Num b) {
   if (a.v == 0.0 && b.v < 0.0) return Num(kFailed);
   return Checked(std::pow(a.v, b.v));
 }
-// Int(x): the largest whole number not above x.
-inline Num Floor(Num a) { return Num(std::floor(a.v)); }
+// Every double of magnitude 2^52 or more is a whole number already.
+inline constexpr double kTwo52 = 4503599627370496.0;
 
-// Rounds to the nearest whole number, halves to the even neighbour,
-// independently of the current floating-point rounding mode.
+// floor(x) without a library call: the baseline x86-64 instruction set has
+// no rounding instruction, and this runs several times per pixel.
+inline double FloorOf(double v) {
+  if (!(std::fabs(v) < kTwo52)) return v;  // whole, infinite or NaN
+  const auto t = static_cast<double>(static_cast<std::int64_t>(v));  // towards zero
+  return t > v ? t - 1.0 : (t == v ? v : t);  // v itself keeps a -0
+}
+
+// Int(x): the largest whole number not above x.
+inline Num Floor(Num a) { return Num(FloorOf(a.v)); }
+
+// Rounds to the nearest whole number, halves to the even neighbour. Moving
+// the value out by 2^52 (away from zero) leaves no fraction bits, and the
+// program never leaves the default round-to-nearest-even mode.
 inline double RoundHalfEven(double v) {
-  double r = std::floor(v);
-  double diff = v - r;
-  if (diff > 0.5 || (diff == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
-  return r;
+  if (!(std::fabs(v) < kTwo52)) return v;
+  const double r = v >= 0 ? (v + kTwo52) - kTwo52 : (v - kTwo52) + kTwo52;
+  return r == 0.0 ? std::copysign(0.0, v) : r;
 }
 
 // a mod b: both operands rounded halves-to-even first, the remainder taking
@@ -76,6 +87,12 @@ inline Num Mod(Num a, Num b) {
   const double x = RoundHalfEven(a.v);
   const double y = RoundHalfEven(b.v);
   if (y == 0.0) return Num(kFailed);
+  // Whole numbers of this size divide exactly in integers; C++'s % also
+  // gives the remainder the sign of the left operand.
+  if (std::fabs(x) < kTwo52 && std::fabs(y) < kTwo52) {
+    const auto rem = static_cast<std::int64_t>(x) % static_cast<std::int64_t>(y);
+    return Num(rem == 0 ? std::copysign(0.0, x) : static_cast<double>(rem));
+  }
   return Num(std::fmod(x, y));
 }
 

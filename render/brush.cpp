@@ -4,15 +4,16 @@
 
 #include "render/modes.h"
 #include "render/render.h"
+#include "render/shared_trig.h"
 
 namespace gc {
 namespace {
 
-// ramp(row, column); a row outside the table fails the statement.
+// ramp(row, column) for a whole-number row; a row outside the table fails
+// the statement.
 Num RampAt(const PictureState& s, double row, int column) {
-  const double k = RoundHalfEven(row);
-  if (!(k >= 0 && k < PictureState::kRampRows)) return Num(kFailed);
-  return Num(s.ramp[static_cast<int>(k)][column]);
+  if (!(row >= 0 && row < PictureState::kRampRows)) return Num(kFailed);
+  return Num(s.ramp[static_cast<int>(row)][column]);
 }
 
 float F(double v) { return static_cast<float>(v); }
@@ -70,12 +71,12 @@ void BrushStage(Form1& f) {
   if (s.barva > 675) s.barva = 675;
 
   // 2-3. Ramp row and brush colour; a failed lookup keeps the channel.
-  double idx = 0;
+  double idx = 0;  // a whole number: the row needs no rounding
   Let(idx, Floor(Mod(s.barva, 280) + s.pozic0));
   const Num r = s.r, fit = s.fit;
-  Let(s.ret, RampAt(s, idx, 1) * (Sin(r) + 1));
-  Let(s.grt, RampAt(s, idx, 2) * (Sin(fit) + 1));
-  Let(s.blt, RampAt(s, idx, 3) * (Cos(r) + 1));
+  Let(s.ret, RampAt(s, idx, 1) * (SinR(r) + 1));
+  Let(s.grt, RampAt(s, idx, 2) * (SinFit(fit) + 1));
+  Let(s.blt, RampAt(s, idx, 3) * (CosR(r) + 1));
 
   // 4. Offsets.
   const int mode = SelectRounded(s.nac, 18);

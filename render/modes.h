@@ -16,6 +16,7 @@ inline int SelectExact(double v, int modes) {
 // nac: taken as a whole number first (halves to even); outside 2 to `modes`
 // selects mode 1.
 inline int SelectRounded(double v, int modes) {
+  if (v >= 2 && v <= modes && v == static_cast<int>(v)) return static_cast<int>(v);  // the usual case
   const double w = RoundHalfEven(v);
   return w >= 2 && w <= modes ? static_cast<int>(w) : 1;
 }

@@ -1,5 +1,6 @@
 // The orbiting centre and the polar coordinates of the current position.
 #include "render/render.h"
+#include "render/shared_trig.h"
 
 namespace gc {
 
@@ -10,8 +11,8 @@ void OrbitCentre(Form1& f) {
   Let(s.fit, Num(s.fi0) + s.fi1);
   double cx = 0, cy = 0, ox = 0, oy = 0;
   const Num r0 = s.r0;
-  Let(cx, r0 * Cos(s.fit));
-  Let(cy, r0 * Sin(s.fit));
+  Let(cx, r0 * CosFit(s.fit));
+  Let(cy, r0 * SinFit(s.fit));
   Let(ox, Num(cx) - s.x);
   Let(oy, Num(cy) - s.y);
   Let(s.r, Sqr(Num(ox) * ox + Num(oy) * oy));

@@ -2,6 +2,7 @@
 // index folded from them.
 #include "render/modes.h"
 #include "render/render.h"
+#include "render/shared_trig.h"
 
 namespace gc {
 
@@ -16,14 +17,14 @@ void ShapeChannels(Form1& f) {
       Let(s.bl, ba * s.fak3);
       break;
     case 2:
-      Let(s.re, ba * (10 + Sin(r)));
-      Let(s.gr, ba * (10 + Cos(r)));
-      Let(s.bl, ba * (10 + Sin(fit)));
+      Let(s.re, ba * (10 + SinR(r)));
+      Let(s.gr, ba * (10 + CosR(r)));
+      Let(s.bl, ba * (10 + SinFit(fit)));
       break;
     case 3:
-      Let(s.re, ba * (s.fak1 + Sin(r)));
-      Let(s.gr, ba * (s.fak2 + Cos(r)));
-      Let(s.bl, ba * (s.fak3 + Sin(fit)));
+      Let(s.re, ba * (s.fak1 + SinR(r)));
+      Let(s.gr, ba * (s.fak2 + CosR(r)));
+      Let(s.bl, ba * (s.fak3 + SinFit(fit)));
       break;
   }
   Let(s.re, Abs(s.re));
@@ -37,9 +38,9 @@ void ColourIndex(Form1& f) {
   // A failing combination keeps barva as the brush stage last limited it.
   switch (SelectExact(s.tip3, 4)) {
     case 1: Let(s.barva, re + gr + bl); break;
-    case 2: Let(s.barva, re + gr + bl * (1 + Sin(r))); break;
+    case 2: Let(s.barva, re + gr + bl * (1 + SinR(r))); break;
     case 3: Let(s.barva, re / r + gr / Sqr(r)); break;
-    case 4: Let(s.barva, re * Sin(fit) + gr * Sin(r) + bl * Cos(r)); break;
+    case 4: Let(s.barva, re * SinFit(fit) + gr * SinR(r) + bl * CosR(r)); break;
   }
 }
 

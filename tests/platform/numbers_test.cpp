@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cstdint>
+#include <vector>
 
 namespace gc {
 namespace {
@@ -15,11 +17,42 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
   for (const auto& c : cases) EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
 }
 
+// The fast forms must agree with the C library's on every kind of value.
+TEST(RoundingHelpers, AgreeWithTheLibraryEverywhere) {
+  std::vector<double> values = {0.0, -0.0, 0.5, -0.5, 1.5, -2.5, 4503599627370495.5,
+                                4503599627370496.0, -4503599627370497.0, 9.2e18, -9.3e18,
+                                1e300, -1e-300, 0.49999999999999994};
+  std::uint64_t z = 42;
+  for (int k = 0; k < 200000; ++k) {
+    z = z * 6364136223846793005ull + 1442695040888963407ull;
+    const double mag = std::ldexp(1.0, static_cast<int>(z >> 58) - 8);  // 2^-8 .. 2^55
+    values.push_back((static_cast<double>(z >> 11) / 9007199254740992.0 - 0.5) * mag);
+    values.push_back(std::round(values.back()) + 0.5);
+  }
+  for (double v : values) {
+    ASSERT_EQ(std::signbit(FloorOf(v)), std::signbit(std::floor(v))) << v;
+    ASSERT_EQ(FloorOf(v), std::floor(v)) << v;
+    ASSERT_EQ(RoundHalfEven(v), std::nearbyint(v)) << v;
+  }
+  EXPECT_TRUE(std::isnan(FloorOf(kFailed)));
+  EXPECT_TRUE(std::isnan(RoundHalfEven(kFailed)));
+}
+
 TEST(Mod, RoundsBothOperandsAndKeepsTheLeftSign) {
   const struct { double a, b, out; } cases[] = {
       {280.5, 280, 0}, {281.5, 280, 2}, {675, 280, 115}, {1, 280, 1},
       {-7, 3, -1}, {7, -3, 1}, {7.5, 2.5, 0}, {0x123456, 256, 0x56}};
   for (const auto& c : cases) EXPECT_EQ(Mod(c.a, c.b).v, c.out) << c.a << " mod " << c.b;
+  std::uint64_t z = 7;
+  for (int k = 0; k < 100000; ++k) {  // the integer path agrees with fmod
+    z = z * 6364136223846793005ull + 1442695040888963407ull;
+    const double a = static_cast<double>(static_cast<std::int64_t>(z) >> (z & 63));
+    const double b = static_cast<double>(static_cast<std::int64_t>(z * 31) >> 40) + 0.25;
+    if (RoundHalfEven(b) == 0) continue;
+    const double expected = std::fmod(RoundHalfEven(a), RoundHalfEven(b));
+    ASSERT_EQ(Mod(a, b).v, expected) << a << " mod " << b;
+    ASSERT_EQ(std::signbit(Mod(a, b).v), std::signbit(expected)) << a << " mod " << b;
+  }
   EXPECT_TRUE(Mod(5, 0.4).failed());  // the divisor rounds to 0
   EXPECT_TRUE(Mod(kFailed, 3).failed());
 }

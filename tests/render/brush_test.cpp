@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "render/render.h"
@@ -174,6 +175,29 @@ TEST_F(Brush, RandomWalkStepsFromTheAnchor) {
     EXPECT_EQ(h.f.Picture1.Point(static_cast<float>(wx), static_cast<float>(wy)), brush) << n;
   }
   EXPECT_EQ(h.f.rnd.state(), expected.state());
+}
+
+TEST_F(Brush, WalksOfDotsPaintOnlyWhereThePixelReadsBlack) {
+  s.r = 0.7;
+  s.fit = 2.9;
+  for (int mode : {10, 11}) {
+    s.nac = mode;
+    h.f.Picture1.SetBackColor(0x010101);  // nothing reads exactly 0
+    const auto before = h.f.rnd.draws();
+    BrushStage(h.f);
+    EXPECT_EQ(h.f.rnd.draws() - before, 40u);  // the walk still moves on
+    EXPECT_EQ(s.n, 21);
+    const auto lit = Pixels(h.f.Picture1);
+    EXPECT_TRUE(std::all_of(lit.begin(), lit.end(), [](std::uint32_t p) { return p == 0x010101; }))
+        << "mode " << mode;
+
+    h.f.Picture1.SetBackColor(0);
+    BrushStage(h.f);
+    const auto dark = Pixels(h.f.Picture1);
+    EXPECT_GT(std::count(dark.begin(), dark.end(), static_cast<std::uint32_t>(*RGB(s.ret, s.grt, s.blt))),
+              0)
+        << "mode " << mode;
+  }
 }
 
 }  // namespace

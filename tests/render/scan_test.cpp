@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "params/params.h"
@@ -84,17 +85,21 @@ TEST(Scan, DrawsPerPictureByBrushModeClass) {
 }
 
 TEST(Scan, SameNameFromFreshStateGivesIdenticalPixels) {
-  std::vector<std::uint32_t> first;
-  for (int run = 0; run < 2; ++run) {
-    Headless h({"e"});
-    Form_Load(h.f);
-    const auto pixels = Pixels(h.f.Picture1);
-    if (run == 0) {
-      first = pixels;
-      EXPECT_GT(std::count_if(pixels.begin(), pixels.end(), [](std::uint32_t p) { return p != 0; }),
-                100000);
-    } else {
-      EXPECT_TRUE(pixels == first);
+  // Brush modes 1 (the field itself), 10 (reads pixels back) and 18 (rays).
+  for (const char* name : {"e", "h", "y"}) {
+    std::vector<std::uint32_t> first;
+    for (int run = 0; run < 2; ++run) {
+      Headless h({name});
+      Form_Load(h.f);
+      const auto pixels = Pixels(h.f.Picture1);
+      if (run == 0) {
+        first = pixels;
+        EXPECT_GT(std::count_if(pixels.begin(), pixels.end(), [](std::uint32_t p) { return p != 0; }),
+                  100000)
+            << name;
+      } else {
+        EXPECT_TRUE(pixels == first) << name;
+      }
     }
   }
 }
