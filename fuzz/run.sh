@@ -12,6 +12,7 @@ cd "$(dirname "$0")/.."
 # name seconds
 budgets="
 canvas 60
+names 30
 "
 
 only=${1:-}

@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev libgl-dev libfreetype-dev fonts-dejavu-core libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick time
 )
 missing=()
 for p in "${packages[@]}"; do
