@@ -237,7 +237,7 @@ TEST_F(RenderTool, InterruptedBatchLeavesOnlyCompleteCards) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
   bool seen = false;
   while (!seen && std::chrono::steady_clock::now() < deadline) {
-    for (const auto& f : Files(cards)) seen = seen || f.size() > 4 && f.substr(f.size() - 4) == ".bmp";
+    for (const auto& f : Files(cards)) seen = seen || (f.size() > 4 && f.substr(f.size() - 4) == ".bmp");
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   ASSERT_TRUE(seen);
