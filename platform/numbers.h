@@ -14,6 +14,10 @@
 #include <stdexcept>
 #include <string>
 
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
+
 namespace gc {
 
 // A packed colour: red + 256 * green + 65536 * blue.
@@ -74,9 +78,19 @@ inline Num Floor(Num a) { return Num(FloorOf(a.v)); }
 // Rounds to the nearest whole number, halves to the even neighbour. Moving
 // the value out by 2^52 (away from zero) leaves no fraction bits, and the
 // program never leaves the default round-to-nearest-even mode.
+// Where the baseline instruction set has it, the conversion to a whole
+// number does exactly this rounding in one instruction.
+#if defined(__SSE2__) || defined(_M_X64)
+inline std::int64_t RoundToInt64(double v) { return _mm_cvtsd_si64(_mm_set_sd(v)); }
+#endif
+
 inline double RoundHalfEven(double v) {
   if (!(std::fabs(v) < kTwo52)) return v;
+#if defined(__SSE2__) || defined(_M_X64)
+  const auto r = static_cast<double>(RoundToInt64(v));
+#else
   const double r = v >= 0 ? (v + kTwo52) - kTwo52 : (v - kTwo52) + kTwo52;
+#endif
   return r == 0.0 ? std::copysign(0.0, v) : r;
 }
 
@@ -106,21 +120,44 @@ inline Num Sng(Num a) {
 
 // Conversion to a 16-bit whole number: halves to even; fails outside
 // -32768 to 32767.
-inline std::optional<std::int16_t> ToInt16(Num a) {
-  if (a.failed()) return std::nullopt;
+// Sets `out` and answers true when `a` converts.
+inline bool ConvertsToInt16(Num a, int& out) {
+#if defined(__SSE2__) || defined(_M_X64)
+  // NaN and every value beyond the 64-bit range convert to INT64_MIN.
+  const std::int64_t r = RoundToInt64(a.v);
+  if (r < -32768 || r > 32767) return false;
+  out = static_cast<int>(r);
+  return true;
+#else
+  if (a.failed()) return false;
   const double r = RoundHalfEven(a.v);
-  if (r < -32768.0 || r > 32767.0) return std::nullopt;
+  if (r < -32768.0 || r > 32767.0) return false;
+  out = static_cast<int>(r);
+  return true;
+#endif
+}
+inline std::optional<std::int16_t> ToInt16(Num a) {
+  int r;
+  if (!ConvertsToInt16(a, r)) return std::nullopt;
   return static_cast<std::int16_t>(r);
 }
 
 // RGB(red, green, blue): each channel converted to 16 bits, a channel above
 // 255 taken as 255. A negative channel is an invalid argument and fails, as
 // does a channel that does not convert.
+inline bool ConvertsToRGB(Num red, Num green, Num blue, Colour& out) {
+  int r, g, b;
+  if (!ConvertsToInt16(red, r) || !ConvertsToInt16(green, g) || !ConvertsToInt16(blue, b))
+    return false;
+  if ((r | g | b) < 0) return false;
+  auto sat = [](int c) { return c > 255 ? 255 : c; };
+  out = sat(r) + 256 * sat(g) + 65536 * sat(b);
+  return true;
+}
 inline std::optional<Colour> RGB(Num red, Num green, Num blue) {
-  const auto r = ToInt16(red), g = ToInt16(green), b = ToInt16(blue);
-  if (!r || !g || !b || *r < 0 || *g < 0 || *b < 0) return std::nullopt;
-  auto sat = [](std::int16_t c) { return c > 255 ? 255 : static_cast<int>(c); };
-  return sat(*r) + 256 * sat(*g) + 65536 * sat(*b);
+  Colour c;
+  if (!ConvertsToRGB(red, green, blue, c)) return std::nullopt;
+  return c;
 }
 
 // ---------------------------------------------------------------------------
