@@ -161,6 +161,51 @@ inline std::optional<Colour> RGB(Num red, Num green, Num blue) {
 }
 
 // ---------------------------------------------------------------------------
+// Checking once per statement, for the formulas that run per pixel.
+//
+// `Real` is a double on its way through one formula. Its + - * do no checks
+// of their own: an overflow gives an infinity, and no finite value ever comes
+// out of +, -, *, Sin, Cos, Tan, Abs or Sqr with a non-finite operand
+// (inf - inf, inf * 0 and sin(inf) are NaN). The operations that could turn
+// a non-finite operand into a finite result check it: a divisor (x / inf is
+// 0), Atn (atan(inf) is pi/2) and Pow. A division by zero gives an infinity
+// or NaN. So a formula over Real is not finite exactly when the same formula
+// over Num failed somewhere, and where it did not, every operation is the
+// same and so is the value; `Let` checks once, at the store.
+struct Real {
+  double v;
+  constexpr explicit Real(double value) : v(value) {}
+  constexpr explicit Real(Num n) : v(n.v) {}
+};
+
+inline Real operator+(Real a, Real b) { return Real(a.v + b.v); }
+inline Real operator-(Real a, Real b) { return Real(a.v - b.v); }
+inline Real operator*(Real a, Real b) { return Real(a.v * b.v); }
+inline Real operator/(Real a, Real b) {
+  return Real(std::isfinite(b.v) ? a.v / b.v : kFailed);
+}
+inline Real operator+(Real a, double b) { return Real(a.v + b); }
+inline Real operator-(Real a, double b) { return Real(a.v - b); }
+inline Real operator*(Real a, double b) { return Real(a.v * b); }
+inline Real operator/(Real a, double b) { return a / Real(b); }
+inline Real operator+(double a, Real b) { return Real(a + b.v); }
+inline Real operator-(double a, Real b) { return Real(a - b.v); }
+inline Real operator*(double a, Real b) { return Real(a * b.v); }
+inline Real operator/(double a, Real b) { return Real(a) / b; }
+
+inline Real Sin(Real a) { return Real(std::sin(a.v)); }
+inline Real Cos(Real a) { return Real(std::cos(a.v)); }
+inline Real Tan(Real a) { return Real(std::tan(a.v)); }
+inline Real Atn(Real a) { return Real(std::isfinite(a.v) ? std::atan(a.v) : kFailed); }
+inline Real Abs(Real a) { return Real(std::fabs(a.v)); }
+// sqrt of a negative number is NaN, of -0 it is -0, as Sqr gives.
+inline Real Sqr(Real a) { return Real(std::sqrt(a.v)); }
+inline Real Pow(Real a, Real b) {
+  if (!std::isfinite(a.v) || !std::isfinite(b.v)) return Real(kFailed);
+  return Real(Pow(Num(a.v), Num(b.v)));
+}
+
+// ---------------------------------------------------------------------------
 // The failure policy.
 //
 // In a procedure that skips failures, every statement is written as
@@ -190,6 +235,12 @@ inline bool Let(double& target, Num value) {
   return true;
 }
 inline bool LetSng(double& target, Num value) { return Let(target, Sng(value)); }
+// The statement's one check: a value that is not finite failed on its way.
+inline bool Let(double& target, Real value) {
+  if (!std::isfinite(value.v)) return false;
+  target = value.v;
+  return true;
+}
 
 inline double Must(Num value) {
   if (value.failed()) throw RuntimeError(kErrOverflow, "Overflow");

@@ -12,9 +12,9 @@ namespace {
 
 // ramp(row, column) for a whole-number row; a row outside the table fails
 // the statement.
-Num RampAt(const PictureState& s, double row, int column) {
-  if (!(row >= 0 && row < PictureState::kRampRows)) return Num(kFailed);
-  return Num(s.ramp[static_cast<int>(row)][column]);
+Real RampAt(const PictureState& s, double row, int column) {
+  if (!(row >= 0 && row < PictureState::kRampRows)) return Real(kFailed);
+  return Real(s.ramp[static_cast<int>(row)][column]);
 }
 
 float F(double v) { return static_cast<float>(v); }
@@ -36,23 +36,23 @@ template <int mode>
 Offsets ComputeOffsets(const PictureState& s) {
   Offsets o;
   if constexpr (!UsesCircleOffsets(mode)) return o;
-  const Num ret = s.ret, grt = s.grt, blt = s.blt, fi1 = s.fi1;
+  const Real ret(s.ret), grt(s.grt), blt(s.blt), fi1(s.fi1);
   // In the order the values are defined: sines, ofx, qx, cosines, ofy, qy.
   Let(o.sre, 150 * Sin(ret / 50));
   Let(o.sgr, 150 * Sin(grt / 50));
   Let(o.sbl, 150 * Sin(blt / 50));
-  if constexpr (UsesAnchor(mode)) Let(o.ofx, (Num(o.sre) + o.sgr + o.sbl) / 3);
+  if constexpr (UsesAnchor(mode)) Let(o.ofx, (Real(o.sre) + o.sgr + o.sbl) / 3);
   if constexpr (UsesLineEnds(mode)) {
-    Let(o.qx1, (Num(o.sre) / 2) * Sin(blt / fi1));
-    Let(o.qx2, (Num(o.sgr) / 2) * Sin(grt / fi1));
+    Let(o.qx1, (Real(o.sre) / 2) * Sin(blt / fi1));
+    Let(o.qx2, (Real(o.sgr) / 2) * Sin(grt / fi1));
   }
   Let(o.cre, 150 * Cos(ret / 50));
   Let(o.cgr, 150 * Cos(grt / 50));
   Let(o.cbl, 150 * Cos(blt / 50));
-  if constexpr (UsesAnchor(mode)) Let(o.ofy, (Num(o.cre) + o.cgr + o.cbl) / 3);
+  if constexpr (UsesAnchor(mode)) Let(o.ofy, (Real(o.cre) + o.cgr + o.cbl) / 3);
   if constexpr (UsesLineEnds(mode)) {
-    Let(o.qy1, (Num(o.cre) / 2) * Cos(grt / fi1));
-    Let(o.qy2, (Num(o.cgr) / 2) * Cos(ret / fi1));
+    Let(o.qy1, (Real(o.cre) / 2) * Cos(grt / fi1));
+    Let(o.qy2, (Real(o.cgr) / 2) * Cos(ret / fi1));
   }
   return o;
 }
@@ -83,7 +83,7 @@ void BrushStageOf(Form1& f, const PositionTrig& t) {
   const Offsets o = ComputeOffsets<mode>(s);
 
   // 5. Breathing radius, before the figure.
-  Let(s.rr, Num(s.rr) + Num(s.fr) * 0.001);
+  Let(s.rr, Real(s.rr) + Real(s.fr) * 0.001);
   if (s.rr > 25) s.fr = -1;
   if (s.rr < 3) s.fr = 1;
 

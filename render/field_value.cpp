@@ -11,7 +11,7 @@ namespace {
 template <int P>
 void FieldValueOf(Form1& f, const PositionTrig& t) {
   PictureState& s = f.st;
-  const Num r = s.r, fi = s.fi, fit = s.fit, x = s.x, y = s.y;
+  const Real r(s.r), fi(s.fi), fit(s.fit), x(s.x), y(s.y);
   if constexpr (P == 1) Let(s.ba, r * r);
   if constexpr (P == 2) Let(s.ba, r * fi);
   if constexpr (P == 3) Let(s.ba, r * r * t.sin_r);

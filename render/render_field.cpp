@@ -16,14 +16,14 @@ namespace {
 // so a remembered value is always the library's value for this argument.
 struct Remembered {
   std::uint64_t key = 0x7FF8DEADBEEF0001ull;  // a NaN no argument carries
-  Num value{kFailed};
+  Real value{kFailed};
 
   template <class Fn>
-  Num Of(double a, Fn fn) {
+  Real Of(double a, Fn fn) {
     const auto bits = __builtin_bit_cast(std::uint64_t, a);
     if (bits != key) {
       key = bits;
-      value = fn(Num(a));
+      value = fn(Real(a));
     }
     return value;
   }
@@ -42,6 +42,9 @@ RowPlan PlanOf(const PictureState& s) {
 }
 
 constexpr int kColumns = 1024;
+
+Real SinOf(Real a) { return Sin(a); }
+Real CosOf(Real a) { return Cos(a); }
 
 }  // namespace
 
@@ -68,14 +71,14 @@ void RenderField(Form1& f) {
       MapToWorld(s);
       PositionTrig t;
       OrbitCentreAt(s, t);
-      t.sin_r = Sin(s.r);
-      t.cos_r = Cos(s.r);
+      t.sin_r = Sin(Real(s.r));
+      t.cos_r = Cos(Real(s.r));
       if (plan.field.sin_x) {
         const double i = s.i;
-        t.sin_x = i >= 0 && i < kColumns ? sin_x[static_cast<int>(i)].Of(s.x, Sin) : Sin(s.x);
+        t.sin_x = i >= 0 && i < kColumns ? sin_x[static_cast<int>(i)].Of(s.x, SinOf) : Sin(Real(s.x));
       }
-      if (plan.field.sin_y) t.sin_y = sin_y.Of(s.y, Sin);
-      if (plan.field.cos_y) t.cos_y = cos_y.Of(s.y, Cos);
+      if (plan.field.sin_y) t.sin_y = sin_y.Of(s.y, SinOf);
+      if (plan.field.cos_y) t.cos_y = cos_y.Of(s.y, CosOf);
       plan.field.run(f, t);
       plan.shape(f, t);
       plan.index(f, t);

@@ -11,7 +11,7 @@ namespace {
 template <int M>
 void ShapeChannelsOf(Form1& f, const PositionTrig& t) {
   PictureState& s = f.st;
-  const Num ba = s.ba;
+  const Real ba(s.ba);
   if constexpr (M == 1) {
     Let(s.re, ba * s.fak1);
     Let(s.gr, ba * s.fak2);
@@ -25,16 +25,16 @@ void ShapeChannelsOf(Form1& f, const PositionTrig& t) {
     Let(s.gr, ba * (s.fak2 + t.cos_r));
     Let(s.bl, ba * (s.fak3 + t.sin_fit));
   }
-  Let(s.re, Abs(s.re));
-  Let(s.gr, Abs(s.gr));
-  Let(s.bl, Abs(s.bl));
+  Let(s.re, Abs(Real(s.re)));
+  Let(s.gr, Abs(Real(s.gr)));
+  Let(s.bl, Abs(Real(s.bl)));
 }
 
 // A failing combination keeps barva as the brush stage last limited it.
 template <int M>
 void ColourIndexOf(Form1& f, const PositionTrig& t) {
   PictureState& s = f.st;
-  const Num re = s.re, gr = s.gr, bl = s.bl, r = s.r;
+  const Real re(s.re), gr(s.gr), bl(s.bl), r(s.r);
   if constexpr (M == 1) Let(s.barva, re + gr + bl);
   if constexpr (M == 2) Let(s.barva, re + gr + bl * (1 + t.sin_r));
   if constexpr (M == 3) Let(s.barva, re / r + gr / Sqr(r));

@@ -16,9 +16,9 @@ namespace gc {
 // and of x and y where the picture's pattern reads them. Each is the value
 // the C library gives for that argument, so sharing it changes no result.
 struct PositionTrig {
-  Num sin_fit{kFailed}, cos_fit{kFailed};
-  Num sin_r{kFailed}, cos_r{kFailed};
-  Num sin_x{kFailed}, sin_y{kFailed}, cos_y{kFailed};
+  Real sin_fit{kFailed}, cos_fit{kFailed};
+  Real sin_r{kFailed}, cos_r{kFailed};
+  Real sin_x{kFailed}, sin_y{kFailed}, cos_y{kFailed};
 };
 
 // All of them, for a stage run on its own.
