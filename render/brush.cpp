@@ -57,9 +57,13 @@ Offsets ComputeOffsets(const PictureState& s) {
   return o;
 }
 
-// One step of a random walk: floor(Rnd * span - half).
+// One step of a random walk: floor(Rnd * span - half). A draw is a whole
+// multiple of 2^-24 below 1, so with span and half at most 9 every value
+// here is exact, lies in [-half, span - half), cannot fail, and moved up by
+// 8 it is positive, where truncation is floor.
 double WalkStep(Rng& rnd, double span, double half) {
-  return Floor(Num(rnd.Draw()) * span - half).v;
+  const double v = rnd.Draw() * span - half;
+  return static_cast<double>(static_cast<int>(v + 8) - 8);
 }
 
 // The stage in brush mode `mode`.
@@ -140,9 +144,13 @@ void BrushStageOf(Form1& f, const PositionTrig& t) {
       const double span = mode == 9 ? 5 : 9, half = mode == 9 ? 2 : 4;
       double wx = ax, wy = ay;
       if (mode == 10 && have_c) pic.fill_color = c;
-      for (s.n = 1; s.n <= 20; s.n = s.n + 1) {
-        const double stx = WalkStep(f.rnd, span, half);
-        const double sty = WalkStep(f.rnd, span, half);
+      // Nothing inside the walk reads n or the generator but the walk, so
+      // both live in registers and are stored once; n holds its end value
+      // plus one, as after any loop.
+      Rng rnd = f.rnd;
+      for (int n = 1; n <= 20; ++n) {
+        const double stx = WalkStep(rnd, span, half);
+        const double sty = WalkStep(rnd, span, half);
         wx = wx + stx;
         wy = wy + sty;
         if (mode == 9) {
@@ -151,6 +159,8 @@ void BrushStageOf(Form1& f, const PositionTrig& t) {
           if (have_c) pic.Circle(F(wx), F(wy), 1, c);
         }
       }
+      f.rnd = rnd;
+      s.n = 21;
       break;
     }
     case 12:
