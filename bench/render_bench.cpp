@@ -3,6 +3,11 @@
 //
 //   render_bench [repetitions [NAME...]]  best of N scans per name (default 3),
 //                                for the fixed names or the given ones
+//   render_bench --no-figures [repetitions [NAME...]]  the same with a
+//                                canvas of no pixels: every stage runs and
+//                                every draw is taken, but each figure is
+//                                clipped away at once (the per-pixel stages
+//                                without the drawing)
 //   render_bench --find-names    lists the first lowercase name for each mode
 //   render_bench --bmp DIR NAME...  writes the complete picture of each name
 //                                   (start-up with that name) as DIR/NAME.bmp
@@ -157,12 +162,15 @@ double FiguresPerPixel(int mode) {
 
 // Times the scan of one name's picture, best of `repetitions`; returns false
 // when the name does not give the expected brush mode and pattern.
+bool g_figures = true;
+
 bool TimeOne(const char* name, int repetitions, int want_mode, int want_pattern) {
   double best = 1e30, tip1 = 0, tip2 = 0, tip3 = 0;
   int nac = 0;
   std::uint64_t digest = 0;
   for (int rep = 0; rep < repetitions; ++rep) {
     Window w(name);
+    if (!g_figures) w.f.Picture1 = Canvas(0, 0);
     tip1 = w.f.st.tip1;
     tip2 = w.f.st.tip2;
     tip3 = w.f.st.tip3;
@@ -184,8 +192,9 @@ bool TimeOne(const char* name, int repetitions, int want_mode, int want_pattern)
 int Run(int repetitions) {
   const char* header = "%-5s %-8s %-8s %-6s %-6s %12s %14s  %s\n";
   std::printf("RenderField only (no overlays), best of %d, each picture from fresh state;\n"
-              "milliseconds of this thread's CPU time; digest of the pixels and the brush state\n\n",
-              repetitions);
+              "milliseconds of this thread's CPU time; digest of the pixels and the brush state\n%s\n",
+              repetitions,
+              g_figures ? "" : "NO FIGURES: a canvas of no pixels, every figure clipped away\n");
   std::printf("One name per brush mode:\n");
   std::printf(header, "mode", "name", "pattern", "shape", "index", "ms/picture", "figures/s", "digest");
   int failures = 0;
@@ -222,6 +231,11 @@ int WriteBmps(const std::string& dir, int count, char** names) {
 int main(int argc, char** argv) {
   if (argc > 1 && std::strcmp(argv[1], "--find-names") == 0) return gc::FindNames();
   if (argc > 2 && std::strcmp(argv[1], "--bmp") == 0) return gc::WriteBmps(argv[2], argc - 3, argv + 3);
+  if (argc > 1 && std::strcmp(argv[1], "--no-figures") == 0) {
+    gc::g_figures = false;
+    --argc;
+    ++argv;
+  }
   const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
   if (argc > 2) {
     for (int k = 2; k < argc; ++k) gc::TimeOne(argv[k], repetitions, 0, 0);

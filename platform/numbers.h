@@ -14,6 +14,10 @@
 #include <stdexcept>
 #include <string>
 
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
+
 namespace gc {
 
 // A packed colour: red + 256 * green + 65536 * blue.
@@ -74,9 +78,19 @@ inline Num Floor(Num a) { return Num(FloorOf(a.v)); }
 // Rounds to the nearest whole number, halves to the even neighbour. Moving
 // the value out by 2^52 (away from zero) leaves no fraction bits, and the
 // program never leaves the default round-to-nearest-even mode.
+// Where the baseline instruction set has it, the conversion to a whole
+// number does exactly this rounding in one instruction.
+#if defined(__SSE2__) || defined(_M_X64)
+inline std::int64_t RoundToInt64(double v) { return _mm_cvtsd_si64(_mm_set_sd(v)); }
+#endif
+
 inline double RoundHalfEven(double v) {
   if (!(std::fabs(v) < kTwo52)) return v;
+#if defined(__SSE2__) || defined(_M_X64)
+  const auto r = static_cast<double>(RoundToInt64(v));
+#else
   const double r = v >= 0 ? (v + kTwo52) - kTwo52 : (v - kTwo52) + kTwo52;
+#endif
   return r == 0.0 ? std::copysign(0.0, v) : r;
 }
 
@@ -106,21 +120,89 @@ inline Num Sng(Num a) {
 
 // Conversion to a 16-bit whole number: halves to even; fails outside
 // -32768 to 32767.
-inline std::optional<std::int16_t> ToInt16(Num a) {
-  if (a.failed()) return std::nullopt;
+// Sets `out` and answers true when `a` converts.
+inline bool ConvertsToInt16(Num a, int& out) {
+#if defined(__SSE2__) || defined(_M_X64)
+  // NaN and every value beyond the 64-bit range convert to INT64_MIN.
+  const std::int64_t r = RoundToInt64(a.v);
+  if (r < -32768 || r > 32767) return false;
+  out = static_cast<int>(r);
+  return true;
+#else
+  if (a.failed()) return false;
   const double r = RoundHalfEven(a.v);
-  if (r < -32768.0 || r > 32767.0) return std::nullopt;
+  if (r < -32768.0 || r > 32767.0) return false;
+  out = static_cast<int>(r);
+  return true;
+#endif
+}
+inline std::optional<std::int16_t> ToInt16(Num a) {
+  int r;
+  if (!ConvertsToInt16(a, r)) return std::nullopt;
   return static_cast<std::int16_t>(r);
 }
 
 // RGB(red, green, blue): each channel converted to 16 bits, a channel above
 // 255 taken as 255. A negative channel is an invalid argument and fails, as
 // does a channel that does not convert.
+inline bool ConvertsToRGB(Num red, Num green, Num blue, Colour& out) {
+  int r, g, b;
+  if (!ConvertsToInt16(red, r) || !ConvertsToInt16(green, g) || !ConvertsToInt16(blue, b))
+    return false;
+  if ((r | g | b) < 0) return false;
+  auto sat = [](int c) { return c > 255 ? 255 : c; };
+  out = sat(r) + 256 * sat(g) + 65536 * sat(b);
+  return true;
+}
 inline std::optional<Colour> RGB(Num red, Num green, Num blue) {
-  const auto r = ToInt16(red), g = ToInt16(green), b = ToInt16(blue);
-  if (!r || !g || !b || *r < 0 || *g < 0 || *b < 0) return std::nullopt;
-  auto sat = [](std::int16_t c) { return c > 255 ? 255 : static_cast<int>(c); };
-  return sat(*r) + 256 * sat(*g) + 65536 * sat(*b);
+  Colour c;
+  if (!ConvertsToRGB(red, green, blue, c)) return std::nullopt;
+  return c;
+}
+
+// ---------------------------------------------------------------------------
+// Checking once per statement, for the formulas that run per pixel.
+//
+// `Real` is a double on its way through one formula. Its + - * do no checks
+// of their own: an overflow gives an infinity, and no finite value ever comes
+// out of +, -, *, Sin, Cos, Tan, Abs or Sqr with a non-finite operand
+// (inf - inf, inf * 0 and sin(inf) are NaN). The operations that could turn
+// a non-finite operand into a finite result check it: a divisor (x / inf is
+// 0), Atn (atan(inf) is pi/2) and Pow. A division by zero gives an infinity
+// or NaN. So a formula over Real is not finite exactly when the same formula
+// over Num failed somewhere, and where it did not, every operation is the
+// same and so is the value; `Let` checks once, at the store.
+struct Real {
+  double v;
+  constexpr explicit Real(double value) : v(value) {}
+  constexpr explicit Real(Num n) : v(n.v) {}
+};
+
+inline Real operator+(Real a, Real b) { return Real(a.v + b.v); }
+inline Real operator-(Real a, Real b) { return Real(a.v - b.v); }
+inline Real operator*(Real a, Real b) { return Real(a.v * b.v); }
+inline Real operator/(Real a, Real b) {
+  return Real(std::isfinite(b.v) ? a.v / b.v : kFailed);
+}
+inline Real operator+(Real a, double b) { return Real(a.v + b); }
+inline Real operator-(Real a, double b) { return Real(a.v - b); }
+inline Real operator*(Real a, double b) { return Real(a.v * b); }
+inline Real operator/(Real a, double b) { return a / Real(b); }
+inline Real operator+(double a, Real b) { return Real(a + b.v); }
+inline Real operator-(double a, Real b) { return Real(a - b.v); }
+inline Real operator*(double a, Real b) { return Real(a * b.v); }
+inline Real operator/(double a, Real b) { return Real(a) / b; }
+
+inline Real Sin(Real a) { return Real(std::sin(a.v)); }
+inline Real Cos(Real a) { return Real(std::cos(a.v)); }
+inline Real Tan(Real a) { return Real(std::tan(a.v)); }
+inline Real Atn(Real a) { return Real(std::isfinite(a.v) ? std::atan(a.v) : kFailed); }
+inline Real Abs(Real a) { return Real(std::fabs(a.v)); }
+// sqrt of a negative number is NaN, of -0 it is -0, as Sqr gives.
+inline Real Sqr(Real a) { return Real(std::sqrt(a.v)); }
+inline Real Pow(Real a, Real b) {
+  if (!std::isfinite(a.v) || !std::isfinite(b.v)) return Real(kFailed);
+  return Real(Pow(Num(a.v), Num(b.v)));
 }
 
 // ---------------------------------------------------------------------------
@@ -153,6 +235,12 @@ inline bool Let(double& target, Num value) {
   return true;
 }
 inline bool LetSng(double& target, Num value) { return Let(target, Sng(value)); }
+// The statement's one check: a value that is not finite failed on its way.
+inline bool Let(double& target, Real value) {
+  if (!std::isfinite(value.v)) return false;
+  target = value.v;
+  return true;
+}
 
 inline double Must(Num value) {
   if (value.failed()) throw RuntimeError(kErrOverflow, "Overflow");

@@ -1,19 +1,20 @@
 // The brush stage: the pixel's colour from the ramp, the offsets that place
 // its figure, the breathing radius, and the figure of the picture's mode.
-#include <optional>
+#include <array>
+#include <utility>
 
 #include "render/modes.h"
 #include "render/render.h"
-#include "render/shared_trig.h"
+#include "render/stages.h"
 
 namespace gc {
 namespace {
 
 // ramp(row, column) for a whole-number row; a row outside the table fails
 // the statement.
-Num RampAt(const PictureState& s, double row, int column) {
-  if (!(row >= 0 && row < PictureState::kRampRows)) return Num(kFailed);
-  return Num(s.ramp[static_cast<int>(row)][column]);
+Real RampAt(const PictureState& s, double row, int column) {
+  if (!(row >= 0 && row < PictureState::kRampRows)) return Real(kFailed);
+  return Real(s.ramp[static_cast<int>(row)][column]);
 }
 
 float F(double v) { return static_cast<float>(v); }
@@ -27,42 +28,47 @@ struct Offsets {
 
 // Which offsets a mode reads; the others are never observed, so they are
 // not computed.
-bool UsesCircleOffsets(int mode) { return mode != 1; }
-bool UsesAnchor(int mode) { return mode != 1 && mode != 3 && mode != 14 && mode != 15; }
-bool UsesLineEnds(int mode) { return mode == 3; }
+constexpr bool UsesCircleOffsets(int mode) { return mode != 1; }
+constexpr bool UsesAnchor(int mode) { return mode != 1 && mode != 3 && mode != 14 && mode != 15; }
+constexpr bool UsesLineEnds(int mode) { return mode == 3; }
 
-Offsets ComputeOffsets(const PictureState& s, int mode) {
+template <int mode>
+Offsets ComputeOffsets(const PictureState& s) {
   Offsets o;
-  if (!UsesCircleOffsets(mode)) return o;
-  const Num ret = s.ret, grt = s.grt, blt = s.blt, fi1 = s.fi1;
+  if constexpr (!UsesCircleOffsets(mode)) return o;
+  const Real ret(s.ret), grt(s.grt), blt(s.blt), fi1(s.fi1);
   // In the order the values are defined: sines, ofx, qx, cosines, ofy, qy.
   Let(o.sre, 150 * Sin(ret / 50));
   Let(o.sgr, 150 * Sin(grt / 50));
   Let(o.sbl, 150 * Sin(blt / 50));
-  if (UsesAnchor(mode)) Let(o.ofx, (Num(o.sre) + o.sgr + o.sbl) / 3);
-  if (UsesLineEnds(mode)) {
-    Let(o.qx1, (Num(o.sre) / 2) * Sin(blt / fi1));
-    Let(o.qx2, (Num(o.sgr) / 2) * Sin(grt / fi1));
+  if constexpr (UsesAnchor(mode)) Let(o.ofx, (Real(o.sre) + o.sgr + o.sbl) / 3);
+  if constexpr (UsesLineEnds(mode)) {
+    Let(o.qx1, (Real(o.sre) / 2) * Sin(blt / fi1));
+    Let(o.qx2, (Real(o.sgr) / 2) * Sin(grt / fi1));
   }
   Let(o.cre, 150 * Cos(ret / 50));
   Let(o.cgr, 150 * Cos(grt / 50));
   Let(o.cbl, 150 * Cos(blt / 50));
-  if (UsesAnchor(mode)) Let(o.ofy, (Num(o.cre) + o.cgr + o.cbl) / 3);
-  if (UsesLineEnds(mode)) {
-    Let(o.qy1, (Num(o.cre) / 2) * Cos(grt / fi1));
-    Let(o.qy2, (Num(o.cgr) / 2) * Cos(ret / fi1));
+  if constexpr (UsesAnchor(mode)) Let(o.ofy, (Real(o.cre) + o.cgr + o.cbl) / 3);
+  if constexpr (UsesLineEnds(mode)) {
+    Let(o.qy1, (Real(o.cre) / 2) * Cos(grt / fi1));
+    Let(o.qy2, (Real(o.cgr) / 2) * Cos(ret / fi1));
   }
   return o;
 }
 
-// One step of a random walk: floor(Rnd * span - half).
+// One step of a random walk: floor(Rnd * span - half). A draw is a whole
+// multiple of 2^-24 below 1, so with span and half at most 9 every value
+// here is exact, lies in [-half, span - half), cannot fail, and moved up by
+// 8 it is positive, where truncation is floor.
 double WalkStep(Rng& rnd, double span, double half) {
-  return Floor(Num(rnd.Draw()) * span - half).v;
+  const double v = rnd.Draw() * span - half;
+  return static_cast<double>(static_cast<int>(v + 8) - 8);
 }
 
-}  // namespace
-
-void BrushStage(Form1& f) {
+// The stage in brush mode `mode`.
+template <int mode>
+void BrushStageOf(Form1& f, const PositionTrig& t) {
   PictureState& s = f.st;
   Canvas& pic = f.Picture1;
 
@@ -73,63 +79,62 @@ void BrushStage(Form1& f) {
   // 2-3. Ramp row and brush colour; a failed lookup keeps the channel.
   double idx = 0;  // a whole number: the row needs no rounding
   Let(idx, Floor(Mod(s.barva, 280) + s.pozic0));
-  const Num r = s.r, fit = s.fit;
-  Let(s.ret, RampAt(s, idx, 1) * (SinR(r) + 1));
-  Let(s.grt, RampAt(s, idx, 2) * (SinFit(fit) + 1));
-  Let(s.blt, RampAt(s, idx, 3) * (CosR(r) + 1));
+  Let(s.ret, RampAt(s, idx, 1) * (t.sin_r + 1));
+  Let(s.grt, RampAt(s, idx, 2) * (t.sin_fit + 1));
+  Let(s.blt, RampAt(s, idx, 3) * (t.cos_r + 1));
 
   // 4. Offsets.
-  const int mode = SelectRounded(s.nac, 18);
-  const Offsets o = ComputeOffsets(s, mode);
+  const Offsets o = ComputeOffsets<mode>(s);
 
   // 5. Breathing radius, before the figure.
-  Let(s.rr, Num(s.rr) + Num(s.fr) * 0.001);
+  Let(s.rr, Real(s.rr) + Real(s.fr) * 0.001);
   if (s.rr > 25) s.fr = -1;
   if (s.rr < 3) s.fr = 1;
 
   // 6. The figure. A colour that does not convert fails the statement that
-  // uses it: nothing is drawn (or the fill colour stays).
-  const std::optional<Colour> c = RGB(s.ret, s.grt, s.blt);
+  // uses it: nothing is have_c (or the fill colour stays).
+  Colour c = 0;
+  const bool have_c = ConvertsToRGB(s.ret, s.grt, s.blt, c);
   const double i = s.i, j = s.j;
   const double ax = i + o.ofx, ay = j + o.ofy;
-  switch (mode) {
+  switch (mode) {  // resolved when the stage is compiled
     case 1:
-      if (c) pic.PSet(F(i), F(j), *c);
+      if (have_c) pic.PSet(F(i), F(j), c);
       break;
     case 2:
-      if (c) pic.Circle(F(ax), F(ay), 1, *c);
+      if (have_c) pic.Circle(F(ax), F(ay), 1, c);
       break;
     case 3:
-      if (c) pic.Line(F(i + o.qx1), F(j + o.qy1), F(i - o.qx2), F(j - o.qy2), *c);
+      if (have_c) pic.Line(F(i + o.qx1), F(j + o.qy1), F(i - o.qx2), F(j - o.qy2), c);
       break;
     case 4:
       pic.fill_color = 0;
-      if (c) pic.Circle(F(ax), F(ay), F(s.rr), *c);
+      if (have_c) pic.Circle(F(ax), F(ay), F(s.rr), c);
       break;
     case 5:
-      if (c) pic.fill_color = *c;
-      if (c) pic.Circle(F(ax), F(ay), F(s.rr), *c);
+      if (have_c) pic.fill_color = c;
+      if (have_c) pic.Circle(F(ax), F(ay), F(s.rr), c);
       break;
     case 6: {
       double asp = 0;
       Let(asp, Num(f.rnd.Draw()) * 2 + 0.1);
       pic.fill_color = 0;
-      if (c) pic.Circle(F(ax), F(ay), F(2 * s.rr), *c, F(asp));
+      if (have_c) pic.Circle(F(ax), F(ay), F(2 * s.rr), c, F(asp));
       break;
     }
     case 7: {
       double asp = 0;
       Let(asp, Num(f.rnd.Draw()) * 5 + 0.01);
-      if (c) pic.fill_color = *c;
-      if (c) pic.Circle(F(ax), F(ay), F(s.rr / 3), *c, F(asp));
+      if (have_c) pic.fill_color = c;
+      if (have_c) pic.Circle(F(ax), F(ay), F(s.rr / 3), c, F(asp));
       break;
     }
     case 8: {
       // Equal start and end angles: the complete outline, never filled.
       double asp = 0;
       Let(asp, Num(f.rnd.Draw()) * 5 + 0.01);
-      if (c) pic.fill_color = *c;
-      if (c) pic.Arc(F(ax), F(ay), F(5 * s.rr), *c, 2, 2, F(asp));
+      if (have_c) pic.fill_color = c;
+      if (have_c) pic.Arc(F(ax), F(ay), F(5 * s.rr), c, 2, 2, F(asp));
       break;
     }
     case 9:
@@ -138,25 +143,31 @@ void BrushStage(Form1& f) {
       // Whole-pixel steps from the anchor, two draws per step.
       const double span = mode == 9 ? 5 : 9, half = mode == 9 ? 2 : 4;
       double wx = ax, wy = ay;
-      if (mode == 10 && c) pic.fill_color = *c;
-      for (s.n = 1; s.n <= 20; s.n = s.n + 1) {
-        const double stx = WalkStep(f.rnd, span, half);
-        const double sty = WalkStep(f.rnd, span, half);
+      if (mode == 10 && have_c) pic.fill_color = c;
+      // Nothing inside the walk reads n or the generator but the walk, so
+      // both live in registers and are stored once; n holds its end value
+      // plus one, as after any loop.
+      Rng rnd = f.rnd;
+      for (int n = 1; n <= 20; ++n) {
+        const double stx = WalkStep(rnd, span, half);
+        const double sty = WalkStep(rnd, span, half);
         wx = wx + stx;
         wy = wy + sty;
         if (mode == 9) {
-          if (c) pic.PSet(F(wx), F(wy), *c);
+          if (have_c) pic.PSet(F(wx), F(wy), c);
         } else if (pic.Point(F(wx), F(wy)) == 0) {
-          if (c) pic.Circle(F(wx), F(wy), 1, *c);
+          if (have_c) pic.Circle(F(wx), F(wy), 1, c);
         }
       }
+      f.rnd = rnd;
+      s.n = 21;
       break;
     }
     case 12:
-      if (c) pic.Line(F(i), F(j), F(ax), F(ay), *c);
+      if (have_c) pic.Line(F(i), F(j), F(ax), F(ay), c);
       break;
     case 13:
-      if (c) pic.Line(F(ax), F(ay), F(ax + o.sre / 5), F(ay + o.cre / 5), *c);
+      if (have_c) pic.Line(F(ax), F(ay), F(ax + o.sre / 5), F(ay + o.cre / 5), c);
       break;
     case 14:
     case 15: {
@@ -168,20 +179,20 @@ void BrushStage(Form1& f) {
       const float x1 = F(i + o.sre / dv), y1 = F(j + o.cre / dv);
       const float x2 = F(i + o.sgr / dv), y2 = F(j + o.cgr / dv);
       const float x3 = F(i + o.sbl / dv), y3 = F(j + o.cbl / dv);
-      if (c) {
-        pic.Line(x1, y1, x2, y2, *c);
-        pic.Line(x2, y2, x3, y3, *c);
-        pic.Line(x3, y3, x1, y1, *c);
+      if (have_c) {
+        pic.Line(x1, y1, x2, y2, c);
+        pic.Line(x2, y2, x3, y3, c);
+        pic.Line(x3, y3, x1, y1, c);
       }
       break;
     }
     case 16:
-      if (c) pic.Box(F(ax), F(ay), F(ax + 40), F(ay + 40), *c);
+      if (have_c) pic.Box(F(ax), F(ay), F(ax + 40), F(ay + 40), c);
       break;
     case 17: {
       double side = 0;
       Let(side, (Sin(Num(s.blt) / 50) + 1) * 30);
-      if (c) pic.Box(F(ax), F(ay), F(ax + side), F(ay + side), *c);
+      if (have_c) pic.Box(F(ax), F(ay), F(ax + side), F(ay + side), c);
       break;
     }
     case 18:
@@ -190,12 +201,26 @@ void BrushStage(Form1& f) {
         double rx = 0, ry = 0;
         Let(rx, Num(f.rnd.Draw()) * 100 - 50);
         Let(ry, Num(f.rnd.Draw()) * 100 - 50);
-        if (c) pic.Line(F(ax), F(ay), F(ax + rx), F(ay + ry), *c);
+        if (have_c) pic.Line(F(ax), F(ay), F(ax + rx), F(ay + ry), c);
       }
       break;
     default:
       break;
   }
 }
+
+template <int... modes>
+constexpr std::array<StageFn, sizeof...(modes) + 1> StagesOf(std::integer_sequence<int, modes...>) {
+  return {&BrushStageOf<1>, &BrushStageOf<modes + 1>...};
+}
+
+}  // namespace
+
+StageFn BrushStageFor(double nac) {
+  static constexpr auto kStages = StagesOf(std::make_integer_sequence<int, 18>());
+  return kStages[SelectRounded(nac, 18)];
+}
+
+void BrushStage(Form1& f) { BrushStageFor(f.st.nac)(f, TrigOf(f.st)); }
 
 }  // namespace gc

@@ -2,46 +2,60 @@
 // index folded from them.
 #include "render/modes.h"
 #include "render/render.h"
-#include "render/shared_trig.h"
+#include "render/stages.h"
 
 namespace gc {
+namespace {
 
-void ShapeChannels(Form1& f) {
+// Six statements, each failing on its own.
+template <int M>
+void ShapeChannelsOf(Form1& f, const PositionTrig& t) {
   PictureState& s = f.st;
-  const Num ba = s.ba, r = s.r, fit = s.fit;
-  // Six statements, each failing on its own.
-  switch (SelectExact(s.tip2, 3)) {
-    case 1:
-      Let(s.re, ba * s.fak1);
-      Let(s.gr, ba * s.fak2);
-      Let(s.bl, ba * s.fak3);
-      break;
-    case 2:
-      Let(s.re, ba * (10 + SinR(r)));
-      Let(s.gr, ba * (10 + CosR(r)));
-      Let(s.bl, ba * (10 + SinFit(fit)));
-      break;
-    case 3:
-      Let(s.re, ba * (s.fak1 + SinR(r)));
-      Let(s.gr, ba * (s.fak2 + CosR(r)));
-      Let(s.bl, ba * (s.fak3 + SinFit(fit)));
-      break;
+  const Real ba(s.ba);
+  if constexpr (M == 1) {
+    Let(s.re, ba * s.fak1);
+    Let(s.gr, ba * s.fak2);
+    Let(s.bl, ba * s.fak3);
+  } else if constexpr (M == 2) {
+    Let(s.re, ba * (10 + t.sin_r));
+    Let(s.gr, ba * (10 + t.cos_r));
+    Let(s.bl, ba * (10 + t.sin_fit));
+  } else {
+    Let(s.re, ba * (s.fak1 + t.sin_r));
+    Let(s.gr, ba * (s.fak2 + t.cos_r));
+    Let(s.bl, ba * (s.fak3 + t.sin_fit));
   }
-  Let(s.re, Abs(s.re));
-  Let(s.gr, Abs(s.gr));
-  Let(s.bl, Abs(s.bl));
+  Let(s.re, Abs(Real(s.re)));
+  Let(s.gr, Abs(Real(s.gr)));
+  Let(s.bl, Abs(Real(s.bl)));
 }
 
-void ColourIndex(Form1& f) {
+// A failing combination keeps barva as the brush stage last limited it.
+template <int M>
+void ColourIndexOf(Form1& f, const PositionTrig& t) {
   PictureState& s = f.st;
-  const Num re = s.re, gr = s.gr, bl = s.bl, r = s.r, fit = s.fit;
-  // A failing combination keeps barva as the brush stage last limited it.
-  switch (SelectExact(s.tip3, 4)) {
-    case 1: Let(s.barva, re + gr + bl); break;
-    case 2: Let(s.barva, re + gr + bl * (1 + SinR(r))); break;
-    case 3: Let(s.barva, re / r + gr / Sqr(r)); break;
-    case 4: Let(s.barva, re * SinFit(fit) + gr * SinR(r) + bl * CosR(r)); break;
-  }
+  const Real re(s.re), gr(s.gr), bl(s.bl), r(s.r);
+  if constexpr (M == 1) Let(s.barva, re + gr + bl);
+  if constexpr (M == 2) Let(s.barva, re + gr + bl * (1 + t.sin_r));
+  if constexpr (M == 3) Let(s.barva, re / r + gr / Sqr(r));
+  if constexpr (M == 4) Let(s.barva, re * t.sin_fit + gr * t.sin_r + bl * t.cos_r);
 }
+
+}  // namespace
+
+StageFn ShapeChannelsFor(double tip2) {
+  static constexpr StageFn kStages[4] = {&ShapeChannelsOf<1>, &ShapeChannelsOf<1>,
+                                         &ShapeChannelsOf<2>, &ShapeChannelsOf<3>};
+  return kStages[SelectExact(tip2, 3)];
+}
+
+StageFn ColourIndexFor(double tip3) {
+  static constexpr StageFn kStages[5] = {&ColourIndexOf<1>, &ColourIndexOf<1>, &ColourIndexOf<2>,
+                                         &ColourIndexOf<3>, &ColourIndexOf<4>};
+  return kStages[SelectExact(tip3, 4)];
+}
+
+void ShapeChannels(Form1& f) { ShapeChannelsFor(f.st.tip2)(f, TrigOf(f.st)); }
+void ColourIndex(Form1& f) { ColourIndexFor(f.st.tip3)(f, TrigOf(f.st)); }
 
 }  // namespace gc

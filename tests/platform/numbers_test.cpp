@@ -4,6 +4,8 @@
 
 #include <cfloat>
 #include <cstdint>
+#include <cstring>
+#include <tuple>
 #include <vector>
 
 namespace gc {
@@ -105,6 +107,52 @@ TEST(CheckedArithmetic, FailuresOfAStatement) {
   EXPECT_EQ((zero / one).v, 0.0);
   EXPECT_EQ((Num(1e-300) * 1e-300).v, 0.0);  // underflow is not a failure
   EXPECT_EQ(Floor(-0.5).v, -1.0);
+}
+
+// A formula over Real, checked once when stored, stores exactly what the
+// same formula over Num, checked at every operation, stores, and fails
+// exactly where it fails: overflows on the way, infinities that a later
+// divisor or arctangent would hide, zero divisors, roots of negatives.
+TEST(StatementChecks, RealStoresWhatNumStores) {
+  const auto formulas = std::make_tuple(
+      [](auto a, auto b, auto c) { return a * b * c; },
+      [](auto a, auto b, auto c) { return a * b - a * c + c; },
+      [](auto a, auto b, auto) { return 1 / (a * b); },            // x / inf would be 0
+      [](auto a, auto b, auto c) { return c / (a * b) + a; },
+      [](auto a, auto b, auto) { return Atn(a * b); },             // atan(inf) would be pi/2
+      [](auto a, auto b, auto) { return Atn(b / a); },
+      [](auto a, auto b, auto c) { return Sin(a * b) * c; },
+      [](auto a, auto b, auto c) { return Cos(a + b) + Tan(c); },
+      [](auto a, auto b, auto c) { return Sqr(a * b + c); },
+      [](auto a, auto b, auto c) { return Abs(a * b) * (1 + Sin(c)); },
+      [](auto a, auto b, auto c) { return Pow(Abs(a), b + c); },
+      [](auto a, auto b, auto c) { return (a * a * (2 + Sin(c * a))) / Pow(a, a + Sin(b)); },
+      [](auto a, auto b, auto c) { return (a + b + c) / b; },
+      [](auto a, auto b, auto c) { return a / b * 0 + c; });          // inf * 0 is NaN
+  const double values[] = {0.0,   -0.0,  1.0,     -1.0,   2.5,    -3.75,   1e-300, -1e-310,
+                           1e154, 1e200, DBL_MAX, -DBL_MAX, 1e308, 0.5,    kFailed};
+  int stored = 0, failed = 0;
+  std::apply(
+      [&](auto... formula) {
+        (
+            [&](auto f) {
+              for (double a : values)
+                for (double b : values)
+                  for (double c : values) {
+                    double by_num = -7, by_real = -7;
+                    const bool num_ok = Let(by_num, f(Num(a), Num(b), Num(c)));
+                    const bool real_ok = Let(by_real, f(Real(a), Real(b), Real(c)));
+                    ASSERT_EQ(num_ok, real_ok) << a << " " << b << " " << c;
+                    ASSERT_EQ(std::memcmp(&by_num, &by_real, sizeof(double)), 0)
+                        << a << " " << b << " " << c;
+                    (num_ok ? stored : failed) += 1;
+                  }
+            }(formula),
+            ...);
+      },
+      formulas);
+  EXPECT_GT(stored, 1000);  // the table reaches both outcomes
+  EXPECT_GT(failed, 1000);
 }
 
 TEST(FailurePolicy, LetKeepsTheTargetOnFailure) {
