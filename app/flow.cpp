@@ -75,6 +75,16 @@ NameCheck CheckName(std::string_view utf8) {
   return c;
 }
 
+void SetGeometry(PictureState& s) {
+  s.sir = 700;
+  s.vis = 525;
+  // The world window is 12 by 9 units.
+  s.polx = 12.0 / 2;
+  s.poly = 9.0 / 2;
+  s.dx = s.sir / 12;
+  s.dy = s.vis / 9;
+}
+
 void Form_Load(Form1& f) {
   PictureState& s = f.st;
   f.rnd.Seed(f.os.clock.SecondsSinceMidnight());
@@ -85,12 +95,7 @@ void Form_Load(Form1& f) {
   f.surface.Cls();
   f.Picture1.fill_style = FillStyle::Solid;
   f.surface.SetBackColor(0);
-  s.sir = 700;
-  s.vis = 525;
-  s.polx = 12.0 / 2;
-  s.poly = 9.0 / 2;
-  s.dx = s.sir / 12;
-  s.dy = s.vis / 9;
+  SetGeometry(s);
   SkipFailure([&] { SeedFromName(f); });
   SkipFailure([&] { BuildRamp(f); });
   SkipFailure([&] { NewPicture(f); });

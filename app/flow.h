@@ -12,6 +12,9 @@
 namespace gc {
 
 void Form_Load(Form1& f);
+// The fixed geometry start-up sets: the canvas loops' last column and row,
+// and the world window they map onto.
+void SetGeometry(PictureState& s);
 void NewPicture(Form1& f);
 void SeedFromName(Form1& f);
 void SavePictureFile(Form1& f);

@@ -29,14 +29,6 @@
 namespace gc {
 namespace {
 
-class NoFiles final : public Files {
- public:
-  FileResult CreateFolder(const std::string&) override { return {}; }
-  FileResult WriteFileAtomically(const std::string&, const std::vector<std::uint8_t>&) override {
-    return {};
-  }
-};
-
 // A fresh window with the geometry start-up sets, its generator seeded from
 // `name` and the picture's parameters drawn, ready for the scan.
 struct Window {
@@ -48,13 +40,7 @@ struct Window {
   // overwrite what they set, so one window serves any number of names.
   void Prepare(const std::string& name) {
     prompt = ScriptedPrompt({name});
-    PictureState& s = f.st;
-    s.sir = 700;
-    s.vis = 525;
-    s.polx = 12.0 / 2;
-    s.poly = 9.0 / 2;
-    s.dx = s.sir / 12;
-    s.dy = s.vis / 9;
+    SetGeometry(f.st);
     SeedFromName(f);
     BuildRamp(f);
     f.Picture1.fill_style = FillStyle::Solid;
@@ -64,7 +50,7 @@ struct Window {
   FixedClock clock;
   NoEvents events;
   ScriptedPrompt prompt;
-  NoFiles files;
+  NullFiles files;
   Form1 f;
 };
 
@@ -212,7 +198,7 @@ int WriteBmps(const std::string& dir, int count, char** names) {
     FixedClock clock;
     NoEvents events;
     ScriptedPrompt prompt({names[k]});
-    NoFiles files;
+    NullFiles files;
     Form1 f(Services{clock, events, prompt, files, ""});
     Form_Load(f);
     const auto bytes = EncodeBmp(f.Picture1);

@@ -14,15 +14,6 @@
 namespace gc::cli {
 namespace {
 
-// Start-up makes its folder; a card is never saved through the flow.
-class NoFiles final : public Files {
- public:
-  FileResult CreateFolder(const std::string&) override { return {}; }
-  FileResult WriteFileAtomically(const std::string&, const std::vector<std::uint8_t>&) override {
-    return {};
-  }
-};
-
 // A window with fresh state whose prompt answers `name`. The clock is fixed:
 // it only names saved files and never changes pixels. Large (three
 // canvases), so it lives on the heap.
@@ -33,7 +24,7 @@ struct Window {
   ScriptedPrompt prompt;
   FixedClock clock;
   NoEvents events;
-  NoFiles files;
+  NullFiles files;
   Form1 form{Services{clock, events, prompt, files, ""}};
 };
 

@@ -26,6 +26,16 @@ class Files {
                                          const std::vector<std::uint8_t>& bytes) = 0;
 };
 
+// Writes nothing and reports success: for headless cards and tests, which
+// never save through the picture flow.
+class NullFiles final : public Files {
+ public:
+  FileResult CreateFolder(const std::string&) override { return {}; }
+  FileResult WriteFileAtomically(const std::string&, const std::vector<std::uint8_t>&) override {
+    return {};
+  }
+};
+
 // The real file system (POSIX).
 class DiskFiles final : public Files {
  public:

@@ -10,14 +10,6 @@
 
 namespace gc::testing_overlays {
 
-class NoFiles final : public Files {
- public:
-  FileResult CreateFolder(const std::string&) override { return {}; }
-  FileResult WriteFileAtomically(const std::string&, const std::vector<std::uint8_t>&) override {
-    return {};
-  }
-};
-
 struct OverlayForm {
   explicit OverlayForm(double seed = 12345) {
     f.st.sir = 700;
@@ -45,7 +37,7 @@ struct OverlayForm {
   FixedClock clock;
   NoEvents events;
   ScriptedPrompt prompt;
-  NoFiles files;
+  NullFiles files;
   Form1 f{Services{clock, events, prompt, files, "/nonexistent/"}};
 };
 

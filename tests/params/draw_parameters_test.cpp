@@ -66,20 +66,12 @@ TEST(DrawComposition, TakesEachFieldFromItsOwnDrawInOrder) {
   EXPECT_NE(s.fak3, 0.123456 * 10 + 10);  // the single rounding shows
 }
 
-class FixedFiles final : public Files {
- public:
-  FileResult CreateFolder(const std::string&) override { return {}; }
-  FileResult WriteFileAtomically(const std::string&, const std::vector<std::uint8_t>&) override {
-    return {};
-  }
-};
-
 struct Window {
   explicit Window(FixedClock c) : clock(std::move(c)) {}
   FixedClock clock;
   NoEvents events;
   ScriptedPrompt prompt;
-  FixedFiles files;
+  NullFiles files;
   Form1 f{Services{clock, events, prompt, files, ""}};
 };
 

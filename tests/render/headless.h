@@ -11,29 +11,15 @@
 
 namespace gc {
 
-class NoFiles final : public Files {
- public:
-  FileResult CreateFolder(const std::string&) override { return {}; }
-  FileResult WriteFileAtomically(const std::string&, const std::vector<std::uint8_t>&) override {
-    return {};
-  }
-};
-
 struct Headless {
   explicit Headless(std::vector<std::string> names = {}, EventPump* pump = nullptr)
       : prompt(std::move(names)), f(Services{clock, pump ? *pump : events, prompt, files, ""}) {
-    // The fixed geometry that start-up sets.
-    f.st.sir = 700;
-    f.st.vis = 525;
-    f.st.polx = 12.0 / 2;
-    f.st.poly = 9.0 / 2;
-    f.st.dx = f.st.sir / 12;
-    f.st.dy = f.st.vis / 9;
+    SetGeometry(f.st);  // as start-up leaves it
   }
   FixedClock clock;
   NoEvents events;
   ScriptedPrompt prompt;
-  NoFiles files;
+  NullFiles files;
   Form1 f;
   PictureState& s() { return f.st; }
 };
