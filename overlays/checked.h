@@ -1,8 +1,6 @@
-// Conversions shared by the overlay passes; each one fails the way the
-// number rules say instead of wrapping or invoking undefined behaviour.
+// The single-precision hand-over shared by the overlay passes: a value out of
+// the single range fails instead of reaching the canvas as infinity.
 #pragma once
-
-#include <cstdint>
 
 #include "platform/numbers.h"
 
@@ -10,12 +8,5 @@ namespace gc::overlays_detail {
 
 // A coordinate or radius handed to the canvas in single precision.
 inline float Single(double v) { return static_cast<float>(Must(Sng(v))); }
-
-// A value stored into a 16-bit table.
-inline std::int16_t MustInt16(Num v) {
-  const auto r = ToInt16(v);
-  if (!r) throw RuntimeError(kErrOverflow, "Overflow");
-  return *r;
-}
 
 }  // namespace gc::overlays_detail

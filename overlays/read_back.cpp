@@ -4,7 +4,6 @@
 
 namespace gc {
 
-using overlays_detail::MustInt16;
 using overlays_detail::Single;
 
 void ReadBackPass(Form1& f) {

@@ -247,6 +247,13 @@ inline double Must(Num value) {
   return value.v;
 }
 
+// A 16-bit conversion in a procedure that passes failures on.
+inline std::int16_t MustInt16(Num value) {
+  const auto converted = ToInt16(value);
+  if (!converted) throw RuntimeError(kErrOverflow, "Overflow");
+  return *converted;
+}
+
 // Runs one statement of a procedure that skips failures: a RuntimeError
 // passed up from a called procedure abandons that procedure only.
 template <class Statement>

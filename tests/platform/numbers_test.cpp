@@ -66,6 +66,8 @@ TEST(ToInt16, RoundsAndFailsOutsideTheRange) {
   EXPECT_FALSE(ToInt16(-32769));
   EXPECT_FALSE(ToInt16(kFailed));
   EXPECT_EQ(ToInt16(2.5), 2);
+  EXPECT_EQ(MustInt16(-2.5), -2);
+  EXPECT_THROW(MustInt16(32767.5), RuntimeError);
 }
 
 TEST(RGB, PacksSaturatesAndFails) {
